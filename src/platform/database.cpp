@@ -1,0 +1,133 @@
+#include "platform/database.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlRecord>
+
+#include <atomic>
+
+namespace {
+
+QString nextConnectionName() {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("yz_db_%1").arg(++counter);
+}
+
+[[noreturn]] void fail(const QSqlError& error, const QString& sql) {
+    throw DatabaseError((error.text() + QStringLiteral(" [") + sql + u']').toStdString());
+}
+
+} // namespace
+
+Database::Database() : name_(nextConnectionName()) {}
+
+Database::~Database() {
+    close();
+}
+
+bool Database::openConnection(const QString& path, QString* error) {
+    close();
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+    db_.setDatabaseName(path);
+    if (!db_.open()) {
+        if (error) {
+            *error = db_.lastError().text();
+        }
+        close();
+        return false;
+    }
+    path_ = path;
+    return true;
+}
+
+bool Database::open(const QString& path, QString* error) {
+    QFileInfo info(path);
+    if (!info.isFile()) {
+        if (error) {
+            *error = QStringLiteral("file not found: ") + path;
+        }
+        return false;
+    }
+    if (!openConnection(path, error)) {
+        return false;
+    }
+    // SQLite opens any file lazily; reading the schema proves it is a database.
+    QSqlQuery probe(db_);
+    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")) || !probe.next()) {
+        if (error) {
+            *error = probe.lastError().text();
+        }
+        probe = QSqlQuery();
+        close();
+        return false;
+    }
+    return true;
+}
+
+bool Database::create(const QString& path, QString* error) {
+    return openConnection(path, error);
+}
+
+void Database::close() {
+    if (db_.isValid()) {
+        db_.close();
+        db_ = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name_);
+    }
+    path_.clear();
+}
+
+bool Database::isOpen() const {
+    return db_.isValid() && db_.isOpen();
+}
+
+QSqlQuery Database::exec(const QString& sql, const QVariantList& params) {
+    QSqlQuery query(db_);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql)) {
+        fail(query.lastError(), sql);
+    }
+    for (const QVariant& p : params) {
+        query.addBindValue(p);
+    }
+    if (!query.exec()) {
+        fail(query.lastError(), sql);
+    }
+    return query;
+}
+
+qint64 Database::insert(const QString& sql, const QVariantList& params) {
+    QSqlQuery query = exec(sql, params);
+    return query.lastInsertId().toLongLong();
+}
+
+QVariant Database::scalar(const QString& sql, const QVariantList& params) {
+    QSqlQuery query = exec(sql, params);
+    return query.next() ? query.value(0) : QVariant();
+}
+
+bool Database::hasColumn(const QString& table, const QString& column) {
+    const QSqlRecord record = db_.record(table);
+    for (int i = 0; i < record.count(); ++i) {
+        if (record.fieldName(i).compare(column, Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Database::beginTransaction() {
+    if (!db_.transaction()) {
+        fail(db_.lastError(), QStringLiteral("begin"));
+    }
+}
+
+void Database::commit() {
+    if (!db_.commit()) {
+        fail(db_.lastError(), QStringLiteral("commit"));
+    }
+}
+
+void Database::rollback() {
+    db_.rollback();
+}
