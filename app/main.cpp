@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", "客户库损坏或丢失,请重新下载安装软件.");
         return 1;
     }
-    std::printf("砚舟集成吊顶设计软件 V%s\n程序文件夹 %s\n%s\n", YZ_VERSION_TEXT,
-                qPrintable(home), qPrintable(catalogueSummary(library)));
+    std::printf("砚舟集成吊顶设计软件 V%s\n程序文件夹 %s\n%s\n", YZ_VERSION_TEXT, qPrintable(home),
+                qPrintable(catalogueSummary(library)));
     return 0;
 }

@@ -14,8 +14,8 @@ static void BM_FloodFillMask(benchmark::State& state) {
         {
             QPainter p(&mask);
             p.setPen(QPen(QColor(255, 0, 0), 0));
-            const QPoint outline[] = {{100, 100}, {1900, 100}, {1900, 1000}, {1000, 1000},
-                                      {1000, 1900}, {100, 1900}};
+            const QPoint outline[] = {{100, 100},   {1900, 100},  {1900, 1000},
+                                      {1000, 1000}, {1000, 1900}, {100, 1900}};
             p.drawPolygon(outline, 6);
             p.drawArc(QRect(700, 1700, 600, 400), 0, 180 * 16);
         }

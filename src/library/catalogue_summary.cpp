@@ -22,8 +22,8 @@ QString catalogueSummary(Database& library) {
         QStringLiteral("select style, count(*) from pic group by style order by style"));
     while (q.next()) {
         int kind = q.value(0).toInt();
-        QString name = (kind >= 0 && kind <= 5) ? QString::fromUtf8(KindNames[kind])
-                                                : QStringLiteral("?");
+        QString name =
+            (kind >= 0 && kind <= 5) ? QString::fromUtf8(KindNames[kind]) : QStringLiteral("?");
         lines << QStringLiteral("    %1 (%2): %3").arg(name).arg(kind).arg(q.value(1).toInt());
     }
     QSqlQuery c = library.exec(QStringLiteral(

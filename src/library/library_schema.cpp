@@ -7,11 +7,11 @@ void createLibrarySchema(Database& db) {
                            "comp_id integer, stauts integer default 0)"));
     db.exec(QStringLiteral("create table xinghao (id integer primary key, xinghao text, "
                            "cailiao_id integer, stauts integer default 0)"));
-    db.exec(QStringLiteral(
-        "create table pic (id integer primary key, xinghao_id integer, title text, "
-        "style integer, stauts integer default 0, width real, height real, "
-        "price real default 0, danwei text, picurl varchar(100), l_img blob, "
-        "cpbh varchar(12), life integer)"));
+    db.exec(
+        QStringLiteral("create table pic (id integer primary key, xinghao_id integer, title text, "
+                       "style integer, stauts integer default 0, width real, height real, "
+                       "price real default 0, danwei text, picurl varchar(100), l_img blob, "
+                       "cpbh varchar(12), life integer)"));
     db.exec(QStringLiteral("create index pic_xinghao on pic (xinghao_id)"));
     db.exec(QStringLiteral("create index xinghao_cailiao on xinghao (cailiao_id)"));
     db.exec(QStringLiteral(

@@ -107,8 +107,7 @@ std::vector<SubCategoryRow> ProductLibrary::subCategories(int categoryId,
 std::vector<ProductRow> ProductLibrary::productsOfSubCategory(int subCategoryId,
                                                               const StatusFilter& filter) const {
     return readProducts(db_.exec(QStringLiteral("select * from pic where xinghao_id=?") +
-                                     statusFilterClause(filter) +
-                                     QStringLiteral(" order by title"),
+                                     statusFilterClause(filter) + QStringLiteral(" order by title"),
                                  {subCategoryId}));
 }
 

@@ -9,8 +9,14 @@
 class Database;
 
 // Kind codes of products.
-enum ProductKind { KindSquarePanel = 0, KindStrip = 1, KindAppliance = 2, KindFloating = 3,
-                   KindOther = 4, KindMark = 5 };
+enum ProductKind {
+    KindSquarePanel = 0,
+    KindStrip = 1,
+    KindAppliance = 2,
+    KindFloating = 3,
+    KindOther = 4,
+    KindMark = 5
+};
 
 // Status codes of categories, sub-categories and products.
 enum ProductStatus { StatusNormal = 0, StatusDiscontinued = 1, StatusOutOfStock = 2 };

@@ -22,9 +22,15 @@ constexpr TColor Yellow = 0x00FFFF;
 constexpr TColor makeColor(int r, int g, int b) {
     return TColor(r & 0xFF) | (TColor(g & 0xFF) << 8) | (TColor(b & 0xFF) << 16);
 }
-constexpr int redOf(TColor c) { return int(c & 0xFF); }
-constexpr int greenOf(TColor c) { return int((c >> 8) & 0xFF); }
-constexpr int blueOf(TColor c) { return int((c >> 16) & 0xFF); }
+constexpr int redOf(TColor c) {
+    return int(c & 0xFF);
+}
+constexpr int greenOf(TColor c) {
+    return int((c >> 8) & 0xFF);
+}
+constexpr int blueOf(TColor c) {
+    return int((c >> 16) & 0xFF);
+}
 
 // QImage pixels are 0xAARRGGBB.
 constexpr std::uint32_t toQRgb(TColor c) {
@@ -33,4 +39,6 @@ constexpr std::uint32_t toQRgb(TColor c) {
 constexpr TColor fromQRgb(std::uint32_t rgb) {
     return makeColor(int((rgb >> 16) & 0xFF), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
 }
-inline QColor toQColor(TColor c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+inline QColor toQColor(TColor c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}

@@ -2,87 +2,92 @@
 
 #include <QImage>
 
-#include <cstdlib>
-#include <new>
 #include <vector>
 
 namespace {
 
+constexpr std::uint32_t RgbMask = 0x00FFFFFF;
+
 struct Span {
-    int y;
-    int x1; // inclusive
-    int x2; // inclusive
+    int y;      // row to scan
+    int x1, x2; // inclusive range of the parent's filled run
+    int dy;     // direction from the parent row
 };
 
-// Marks visited pixels for fills that may pass through pixels already holding the fill
-// colour. calloc hands out lazily zeroed pages, so only the rows the fill reaches cost.
-class VisitedMap {
-public:
-    VisitedMap(int w, int h)
-        : w_(w), bits_(static_cast<unsigned char*>(std::calloc(size_t(w) * size_t(h), 1))) {
-        if (!bits_) {
-            throw std::bad_alloc();
-        }
-    }
-    ~VisitedMap() { std::free(bits_); }
-    VisitedMap(const VisitedMap&) = delete;
-    VisitedMap& operator=(const VisitedMap&) = delete;
-    bool test(int x, int y) const { return bits_[size_t(y) * size_t(w_) + size_t(x)] != 0; }
-    void set(int x, int y) { bits_[size_t(y) * size_t(w_) + size_t(x)] = 1; }
-
-private:
-    int w_;
-    unsigned char* bits_;
-};
-
-// Scanline fill over the pixels for which `fillable(pixel, x, y)` holds; each is set
-// to `fill` and reported to `visit`.
-template <typename Fillable, typename Visit>
-long long scanlineFill(QImage& image, int x, int y, std::uint32_t fill, Fillable fillable,
-                       Visit visit) {
+// Scanline span fill over the pixels for which `fillable(pixel)` holds; `fillable` must
+// be false for the fill colour, so every pixel is filled once. Each run is scanned from
+// its parent row only, and the run's overhang beyond the parent is sent back the other
+// way, so most pixels are read twice at most.
+template <typename Fillable>
+long long spanFill(QImage& image, int x, int y, std::uint32_t fill, Fillable fillable) {
     const int w = image.width();
     const int h = image.height();
     if (x < 0 || y < 0 || x >= w || y >= h) {
         return 0;
     }
-    auto row = [&image](int yy) { return reinterpret_cast<std::uint32_t*>(image.scanLine(yy)); };
-    if (!fillable(row(y)[x], x, y)) {
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    auto row = [bits, stride](int yy) {
+        return reinterpret_cast<std::uint32_t*>(bits + stride * yy);
+    };
+    if (!fillable(row(y)[x])) {
         return 0;
     }
     long long changed = 0;
     std::vector<Span> work;
-    work.push_back({y, x, x});
+    auto push = [&work, h](int yy, int x1, int x2, int dy) {
+        if (yy >= 0 && yy < h && x1 <= x2) {
+            work.push_back({yy, x1, x2, dy});
+        }
+    };
+    // Fill the seed's run, then look both ways from it.
+    {
+        std::uint32_t* line = row(y);
+        int left = x;
+        while (left > 0 && fillable(line[left - 1])) {
+            --left;
+        }
+        int right = x;
+        while (right + 1 < w && fillable(line[right + 1])) {
+            ++right;
+        }
+        std::fill(line + left, line + right + 1, fill);
+        changed += right - left + 1;
+        push(y - 1, left, right, -1);
+        push(y + 1, left, right, 1);
+    }
     while (!work.empty()) {
-        Span s = work.back();
+        const Span s = work.back();
         work.pop_back();
         std::uint32_t* line = row(s.y);
-        // Each span entry names a stretch of the row to scan for seeds.
         int cx = s.x1;
+        // A run that starts inside the parent range may extend to the left of it.
+        if (fillable(line[cx])) {
+            int left = cx;
+            while (left > 0 && fillable(line[left - 1])) {
+                --left;
+            }
+            if (left < s.x1 - 1) {
+                push(s.y - s.dy, left, s.x1 - 2, -s.dy);
+            }
+            cx = left;
+        }
         while (cx <= s.x2) {
-            if (!fillable(line[cx], cx, s.y)) {
+            if (!fillable(line[cx])) {
                 ++cx;
                 continue;
             }
-            int left = cx;
-            while (left > 0 && fillable(line[left - 1], left - 1, s.y)) {
-                --left;
-            }
             int right = cx;
-            while (right + 1 < w && fillable(line[right + 1], right + 1, s.y)) {
+            while (right + 1 < w && fillable(line[right + 1])) {
                 ++right;
             }
-            for (int i = left; i <= right; ++i) {
-                line[i] = fill;
-                visit(i, s.y);
+            std::fill(line + cx, line + right + 1, fill);
+            changed += right - cx + 1;
+            push(s.y + s.dy, cx, right, s.dy);
+            if (right > s.x2 + 1) {
+                push(s.y - s.dy, s.x2 + 2, right, -s.dy);
             }
-            changed += right - left + 1;
-            if (s.y > 0) {
-                work.push_back({s.y - 1, left, right});
-            }
-            if (s.y + 1 < h) {
-                work.push_back({s.y + 1, left, right});
-            }
-            cx = right + 1;
+            cx = right + 2;
         }
     }
     return changed;
@@ -100,30 +105,24 @@ long long fillToBorder(QImage& image, int x, int y, TColor border, TColor fill) 
     if (!is32Bit(image)) {
         return 0;
     }
-    const std::uint32_t mask = 0x00FFFFFF;
-    const std::uint32_t b = toQRgb(border) & mask;
-    VisitedMap visited(image.width(), image.height());
-    return scanlineFill(
-        image, x, y, toQRgb(fill),
-        [b, mask, &visited](std::uint32_t p, int px, int py) {
-            return (p & mask) != b && !visited.test(px, py);
-        },
-        [&visited](int px, int py) { visited.set(px, py); });
+    const std::uint32_t b = toQRgb(border) & RgbMask;
+    const std::uint32_t f = toQRgb(fill) & RgbMask;
+    return spanFill(image, x, y, toQRgb(fill), [b, f](std::uint32_t p) {
+        const std::uint32_t c = p & RgbMask;
+        return c != b && c != f;
+    });
 }
 
 long long fillSurface(QImage& image, int x, int y, TColor fill) {
     if (!is32Bit(image) || x < 0 || y < 0 || x >= image.width() || y >= image.height()) {
         return 0;
     }
-    const std::uint32_t mask = 0x00FFFFFF;
-    const std::uint32_t seed = image.pixel(x, y) & mask;
+    const std::uint32_t seed = image.pixel(x, y) & RgbMask;
     const std::uint32_t f = toQRgb(fill);
-    if (seed == (f & mask)) {
+    if (seed == (f & RgbMask)) {
         return 0;
     }
-    return scanlineFill(
-        image, x, y, f, [seed, mask](std::uint32_t p, int, int) { return (p & mask) == seed; },
-        [](int, int) {});
+    return spanFill(image, x, y, f, [seed](std::uint32_t p) { return (p & RgbMask) == seed; });
 }
 
 } // namespace flood

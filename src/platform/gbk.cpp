@@ -42,7 +42,8 @@ public:
                 continue;
             }
             // EILSEQ or EINVAL (a truncated sequence at the end): replace and go on.
-            size_t skip = std::min(inLeft, skipLength(reinterpret_cast<unsigned char*>(in), inLeft));
+            size_t skip =
+                std::min(inLeft, skipLength(reinterpret_cast<unsigned char*>(in), inLeft));
             out.append(replacement);
             in += skip;
             inLeft -= skip;

@@ -21,8 +21,7 @@ bool isWritableFolder(const QString& path) {
 namespace program_folder {
 
 const QStringList& deliveredFolders() {
-    static const QStringList folders{DataFolder, QStringLiteral("CURSOR"),
-                                     QStringLiteral("skins")};
+    static const QStringList folders{DataFolder, QStringLiteral("CURSOR"), QStringLiteral("skins")};
     return folders;
 }
 

@@ -10,10 +10,10 @@ namespace program_folder {
 const QStringList& deliveredFolders();
 
 struct Candidates {
-    QString homeArgument;    // the folder given with --home, or empty
-    QString executableDir;   // the folder of the executable
-    QString userDataDir;     // the per-user data folder
-    QString installedData;   // the installed delivered data (share/yanzhou)
+    QString homeArgument;  // the folder given with --home, or empty
+    QString executableDir; // the folder of the executable
+    QString userDataDir;   // the per-user data folder
+    QString installedData; // the installed delivered data (share/yanzhou)
 };
 
 // Takes --home DIR (or --home=DIR) from the arguments; empty when not given.

@@ -19,13 +19,12 @@ void createStoreSchema(Database& db) {
         "not_cacl integer default 1, RoomWall blob, RoomKouban blob, RoomDianqi blob, "
         "pic blob)"));
     db.exec(QStringLiteral("create index roomlist_user on roomlist (UserId)"));
-    db.exec(QStringLiteral(
-        "create table arealist (id integer primary key autoincrement, title text)"));
+    db.exec(
+        QStringLiteral("create table arealist (id integer primary key autoincrement, title text)"));
     db.exec(QStringLiteral(
         "create table workerlist (id integer primary key autoincrement, workername text)"));
-    db.exec(QStringLiteral(
-        "create view user_view as select userlist.*, arealist.title as title, "
-        "workerlist.workername as workername from userlist "
-        "left join arealist on userlist.AREAID = arealist.id "
-        "left join workerlist on userlist.worker = workerlist.id"));
+    db.exec(QStringLiteral("create view user_view as select userlist.*, arealist.title as title, "
+                           "workerlist.workername as workername from userlist "
+                           "left join arealist on userlist.AREAID = arealist.id "
+                           "left join workerlist on userlist.worker = workerlist.id"));
 }

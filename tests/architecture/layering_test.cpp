@@ -7,8 +7,9 @@
 TEST(Architecture, OnlyUiAndAppIncludeQtWidgets) {
     const QString root = QStringLiteral(YZ_SOURCE_DIR);
     const QRegularExpression widgetsInclude(
-        QStringLiteral(R"(^\s*#\s*include\s*[<"](QtWidgets/|QWidget|QApplication|QDialog|)"
-                       R"(QMainWindow|QMessageBox|QFileDialog|QLabel|QPushButton|QMenu\b|QAction\b))"),
+        QStringLiteral(
+            R"(^\s*#\s*include\s*[<"](QtWidgets/|QWidget|QApplication|QDialog|)"
+            R"(QMainWindow|QMessageBox|QFileDialog|QLabel|QPushButton|QMenu\b|QAction\b))"),
         QRegularExpression::MultilineOption);
     QStringList offenders;
     int scanned = 0;

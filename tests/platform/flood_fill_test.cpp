@@ -38,14 +38,33 @@ TEST(FloodFill, DiagonalGapsDoNotLeakAndConcaveRegionsFill) {
     EXPECT_EQ(fromQRgb(image.pixel(11, 12)), colors::Black) << "concave pocket not filled";
 }
 
-TEST(FloodFill, PassesThroughPixelsAlreadyInTheFillColour) {
-    QImage image(30, 1, QImage::Format_RGB32);
+TEST(FloodFill, SecondSeedInAFilledRegionChangesNothing) {
+    Surface s(100, 100, colors::White);
+    s.setPen(colors::Red);
+    s.setBrushClear();
+    s.rectangle(10, 10, 60, 40);
+    QImage& image = s.pixels();
+    EXPECT_EQ(flood::fillToBorder(image, 30, 20, colors::Red, colors::Black), 48 * 28);
+    EXPECT_EQ(flood::fillToBorder(image, 40, 30, colors::Red, colors::Black), 0);
+    EXPECT_EQ(fromQRgb(image.pixel(5, 5)), colors::White);
+}
+
+TEST(FloodFill, FillsAroundObstaclesInEveryDirection) {
+    // A comb: teeth hang from the top and rise from the bottom, so the region is a
+    // serpentine that the fill must follow up, down, left and right.
+    QImage image(41, 21, QImage::Format_RGB32);
     image.fill(Qt::white);
-    image.setPixel(10, 0, toQRgb(colors::Black));
-    image.setPixel(25, 0, toQRgb(colors::Red));
-    flood::fillToBorder(image, 0, 0, colors::Red, colors::Black);
-    EXPECT_EQ(fromQRgb(image.pixel(24, 0)), colors::Black);
-    EXPECT_EQ(fromQRgb(image.pixel(26, 0)), colors::White);
+    int teeth = 0;
+    for (int x = 4; x < 40; x += 4) {
+        const bool fromTop = (x / 4) % 2 == 1;
+        for (int y = fromTop ? 0 : 2; y < (fromTop ? 19 : 21); ++y) {
+            image.setPixel(x, y, toQRgb(colors::Red));
+            ++teeth;
+        }
+    }
+    long long changed = flood::fillToBorder(image, 0, 10, colors::Red, colors::Black);
+    EXPECT_EQ(changed, 41 * 21 - teeth);
+    EXPECT_EQ(fromQRgb(image.pixel(40, 0)), colors::Black);
 }
 
 TEST(FloodFill, SeedOnBorderOrOutsideChangesNothing) {

@@ -59,8 +59,7 @@ QString ScriptedPrompts::chooseOpenFile(const QString& caption, const QString&,
 
 QString ScriptedPrompts::chooseSaveFile(const QString& caption, const QString& proposedPath,
                                         const QString& filter) {
-    return next(QStringLiteral("save:") + caption + u'|' + proposedPath + u'|' + filter)
-        .toString();
+    return next(QStringLiteral("save:") + caption + u'|' + proposedPath + u'|' + filter).toString();
 }
 
 QString ScriptedPrompts::chooseFolder(const QString& caption, const QString&) {

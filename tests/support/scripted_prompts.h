@@ -34,9 +34,8 @@ public:
     ThreeWay askThreeWay(const QString& text) override;
     std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                      const QString& text) override;
-    std::optional<double> inputNumber(const QString& caption, const QString& prompt,
-                                      double value, double minimum, double maximum,
-                                      int decimals) override;
+    std::optional<double> inputNumber(const QString& caption, const QString& prompt, double value,
+                                      double minimum, double maximum, int decimals) override;
     QString chooseOpenFile(const QString& caption, const QString& folder,
                            const QString& filter) override;
     QString chooseSaveFile(const QString& caption, const QString& proposedPath,
