@@ -1,0 +1,74 @@
+#include "quote/schema_upgrade.h"
+
+#include "platform/database.h"
+
+#include <QSqlQuery>
+
+namespace {
+
+const QString NoChoice = QStringLiteral("    ");
+
+QStringList loadNames(Database& db, const QString& sql) {
+    QStringList names{NoChoice};
+    QSqlQuery q = db.exec(sql);
+    while (q.next()) {
+        names << q.value(0).toString();
+    }
+    return names;
+}
+
+// Adds the columns when `marker` (the group's first member) is missing.
+void addColumnGroup(Database& db, const QString& table, const QString& marker,
+                    const QStringList& statements) {
+    if (db.hasColumn(table, marker)) {
+        return;
+    }
+    Transaction t(db);
+    for (const QString& sql : statements) {
+        db.exec(sql);
+    }
+    t.commit();
+}
+
+} // namespace
+
+QStringList loadAreaTitles(Database& store) {
+    return loadNames(store, QStringLiteral("select title from arealist order by id"));
+}
+
+QStringList loadHandlerNames(Database& store) {
+    return loadNames(store, QStringLiteral("select workername from workerlist order by id"));
+}
+
+void upgradeCustomerStore(Database& store) {
+    const QString users = QStringLiteral("userlist");
+    // The edge trim price is a decimal value (yuan per metre), so it is stored as real.
+    addColumnGroup(
+        store, users, QStringLiteral("shoubian"),
+        {QStringLiteral("alter table userlist add column shoubian integer default 0"),
+         QStringLiteral("alter table userlist add column shoubian_price real default 0")});
+    addColumnGroup(store, users, QStringLiteral("ming"),
+                   {QStringLiteral("alter table userlist add column ming integer default 0"),
+                    QStringLiteral("alter table userlist add column version integer default 0")});
+    addColumnGroup(
+        store, users, QStringLiteral("Autoshoubian"),
+        {QStringLiteral("alter table userlist add column Autoshoubian integer default 0")});
+    // Rooms stored before the column existed all took part in the statistics; they keep
+    // doing so, while the column's default stays 1.
+    addColumnGroup(store, QStringLiteral("roomlist"), QStringLiteral("not_cacl"),
+                   {QStringLiteral("alter table roomlist add column not_cacl integer default 1"),
+                    QStringLiteral("update roomlist set not_cacl = 0")});
+}
+
+void upgradeProductLibrary(Database& library) {
+    const QString pic = QStringLiteral("pic");
+    const bool picurlMissing = !library.hasColumn(pic, QStringLiteral("picurl"));
+    Transaction t(library);
+    if (!library.hasColumn(pic, QStringLiteral("cpbh"))) {
+        library.exec(QStringLiteral("alter table pic add column cpbh varchar(12)"));
+    }
+    if (picurlMissing) {
+        library.exec(QStringLiteral("alter table pic add column picurl varchar(100)"));
+    }
+    t.commit();
+}

@@ -1,0 +1,80 @@
+#include "quote/startup_session.h"
+
+#include "platform/picture.h"
+#include "platform/prompts.h"
+#include "quote/schema_upgrade.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+
+namespace {
+
+// An empty file opens as an empty database; without its main table it is no store.
+bool openWithTable(Database& db, const QString& path, const QString& table) {
+    if (!db.open(path)) {
+        return false;
+    }
+    if (!db.connection().tables().contains(table, Qt::CaseInsensitive)) {
+        db.close();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+StartupSession::StartupSession(QString programFolder)
+    : folder_(std::move(programFolder)), setup_(folder_ + QStringLiteral("/setup.ini")) {}
+
+bool StartupSession::initDB(Prompts& prompts, const std::function<void()>& fillPicker) {
+    held_.readStartGroup(setup_);
+    if (!openDatabases(prompts)) {
+        return false;
+    }
+    try {
+        InitOtherDB();
+    } catch (const DatabaseError& e) {
+        prompts.message(QString::fromStdString(e.what()));
+        return false;
+    }
+    const QString jpeg = picture::checkJpegSupport();
+    if (!jpeg.isEmpty()) {
+        prompts.message(jpeg);
+    }
+    if (fillPicker) {
+        fillPicker();
+    }
+    cursors_.load(folder_);
+    createWorkingFolders();
+    return true;
+}
+
+bool StartupSession::openDatabases(Prompts& prompts) {
+    if (!openWithTable(library_, path(QStringLiteral("数据文件/db.data")), QStringLiteral("pic"))) {
+        prompts.message(QString::fromUtf8(LibraryBrokenMessage));
+        return false;
+    }
+    if (!openWithTable(store_, path(QStringLiteral("数据文件/Userdb.data")),
+                       QStringLiteral("userlist"))) {
+        prompts.message(QString::fromUtf8(StoreBrokenMessage));
+        return false;
+    }
+    return true;
+}
+
+void StartupSession::InitOtherDB() {
+    areaTitles_ = loadAreaTitles(store_);
+    handlerNames_ = loadHandlerNames(store_);
+    upgradeCustomerStore(store_);
+    upgradeProductLibrary(library_);
+}
+
+void StartupSession::createWorkingFolders() {
+    QDir home(folder_);
+    for (const char* name : {"设计文件", "导出文件", "数据文件", "备份文件"}) {
+        const QString folder = QString::fromUtf8(name);
+        if (!home.exists(folder)) {
+            home.mkdir(folder);
+        }
+    }
+}
