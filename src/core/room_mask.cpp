@@ -1,0 +1,62 @@
+#include "core/troom_obj.h"
+
+#include "core/arc_geometry.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
+
+// The mask is drawn one pixel per plan centimetre: the outline in red over a black
+// inside. An outline with arcs is traced line by line and arc by arc and filled as one
+// path, so the inside is exact whatever the arcs' directions, without depending on
+// seed points that might fall outside the walls.
+void TRoom_OBJ::rebuildMask() {
+    mask.fill(toQRgb(colors::White));
+    QPainter painter(&mask);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(toQColor(colors::Red), 0));
+    painter.setBrush(toQColor(colors::Black));
+    if (!wall.hasArcApex()) {
+        painter.drawPolygon(QPolygon(wall.corners()));
+        return;
+    }
+    refreshArcKinds();
+    painter.drawPath(tracedOutline());
+}
+
+// From corner 0 (or the corner before it when corner 0 is an apex), a line to each
+// plain corner and, for each apex, the arc from its previous to its next corner, which
+// then continues the trace; a collinear apex stays a straight wall.
+QPainterPath TRoom_OBJ::tracedOutline() const {
+    const int n = wall.pointCount();
+    QPainterPath path;
+    path.moveTo(wall.corner(isArcApex(wall.kind(0)) ? n - 1 : 0));
+    for (int i = 0; i < n; ++i) {
+        if (!isArcApex(wall.kind(i))) {
+            path.lineTo(wall.corner(i));
+            continue;
+        }
+        const QPoint from = wall.corner(wall.prevIndex(i));
+        const QPoint to = wall.corner(wall.nextIndex(i));
+        if (const std::optional<CircleArc> arc = arcThrough(from, wall.corner(i), to)) {
+            const Circle& c = arc->circle;
+            path.lineTo(from);
+            path.arcTo(QRectF(c.centre.x() - c.radius, c.centre.y() - c.radius, 2 * c.radius,
+                              2 * c.radius),
+                       arc->startDegrees, arc->sweepDegrees);
+        } else {
+            path.lineTo(wall.corner(i));
+        }
+        path.lineTo(to);
+        ++i;
+    }
+    path.closeSubpath();
+    return path;
+}
+
+TColor TRoom_OBJ::maskPixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= mask.width() || y >= mask.height()) {
+        return colors::White;
+    }
+    return fromQRgb(mask.pixel(x, y));
+}

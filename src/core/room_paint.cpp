@@ -1,0 +1,82 @@
+#include "core/troom_obj.h"
+
+#include "core/room_canvas.h"
+#include "platform/surface.h"
+
+#include <QFont>
+
+namespace {
+
+constexpr TColor ScrollMarkerColor = colors::Blue;
+
+QString& vendorAddress() {
+    static QString address = QStringLiteral("https://www.yanzhou-diaoding.cn");
+    return address;
+}
+
+} // namespace
+
+void TRoom_OBJ::setWebAddress(const QString& address) {
+    vendorAddress() = address;
+}
+
+QString TRoom_OBJ::webAddress() {
+    return vendorAddress();
+}
+
+void TRoom_OBJ::paint() {
+    if (!canvas || !canvas->canDraw()) {
+        return;
+    }
+    Surface& surface = canvas->surface();
+    surface.fill(colors::White);
+    // Every finished outline runs clockwise on the canvas; the kinds go with their
+    // corners.
+    if (wall.pointCount() > 2 && tool != ToolDrawWalls && outlineArea(-1, false) < 0) {
+        wall.reverseCorners();
+    }
+    wall.refreshCanvasPoints();
+    paintToolLayer(surface);
+    paintFrame(surface);
+    if (!lockCanvas) {
+        paintScrollMarkers(surface);
+    }
+    paintSignature(surface);
+    canvas->present();
+}
+
+// The walls (tools 0 and 4..7), the outline being drawn (tool 1) and the design (tools
+// 9..26) are drawn here by their painters, which are added with their tools.
+void TRoom_OBJ::paintToolLayer(Surface&) {}
+
+void TRoom_OBJ::paintFrame(Surface& surface) const {
+    const int w = canvasWidth();
+    const int h = canvasHeight();
+    surface.fillRect(0, 0, w, 2, colors::Black);
+    surface.fillRect(0, h - 2, w, h, colors::Black);
+    surface.fillRect(0, 0, 2, h, colors::Black);
+    surface.fillRect(w - 2, 0, w, h, colors::Black);
+}
+
+// The eight places where resting the pointer scrolls the view.
+void TRoom_OBJ::paintScrollMarkers(Surface& surface) const {
+    const int w = canvasWidth();
+    const int h = canvasHeight();
+    const int cx = w / 2;
+    const int cy = h / 2;
+    const int boxes[][4] = {
+        {0, 0, 5, 5},           {w - 5, 0, w, 5},           {0, h - 5, 5, h},
+        {w - 5, h - 5, w, h},   {cx - 5, 0, cx + 5, 5},     {cx - 5, h - 5, cx + 5, h},
+        {0, cy - 5, 5, cy + 5}, {w - 5, cy - 5, w, cy + 5},
+    };
+    for (const auto& b : boxes) {
+        surface.fillRect(b[0], b[1], b[2], b[3], ScrollMarkerColor);
+    }
+}
+
+void TRoom_OBJ::paintSignature(Surface& surface) const {
+    surface.setFont(QFont(), colors::Grey);
+    surface.setBrushClear();
+    surface.textOut(canvasWidth() - 220, canvasHeight() - 20,
+                    QStringLiteral("砚舟集成吊顶设计软件 ") + webAddress());
+}

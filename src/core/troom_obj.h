@@ -1,0 +1,261 @@
+#pragma once
+
+#include "core/current_product.h"
+#include "core/menu_model.h"
+#include "core/room_creation.h"
+#include "core/troom_wall.h"
+#include "platform/color.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QtCore/qnamespace.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QPainterPath;
+class QTimer;
+class Surface;
+struct Ppdu_id;
+struct historyrec;
+struct tdianqi_rec;
+struct tpic_rec;
+
+// Tool codes of the tool byte.
+enum RoomTool : quint8 {
+    ToolEditWalls = 0,     // hover shows corners and walls; a press splits or drags
+    ToolDrawWalls = 1,     // polygon or rectangle
+    ToolMoveRoomArmed = 4, // move room: waiting for a press on a wall
+    ToolMoveRoom = 5,      // move room: dragging
+    ToolDragCorner = 6,
+    ToolDragWall = 7,
+    FirstDesignTool = 9,
+    LastDesignTool = 26,
+};
+
+// Which handler set drives the canvas.
+enum EditMode : quint8 { EditSplitWalls = 0, EditAdjustWalls = 1, EditDesign = 2 };
+
+enum RoomMode : qint32 { SquarePanelRoom = 0, StripsAlongColumns = 1, StripsAlongRows = 2 };
+
+// A cell of the ceiling grid, columns and rows 1..1000.
+struct GridCell {
+    int column = 0;
+    int row = 0;
+};
+
+// One room of the project: its wall outline, ceiling grid with cell attributes, object
+// list, product cache, undo list, room mask and its view on the shared design canvas.
+// The state is public so that the tools of every subsystem, the room records and the
+// undo history work on it directly; the operations are split by concern over the
+// room_*.cpp files of src/core and the design files of src/design.
+class TRoom_OBJ {
+public:
+    static constexpr int GridSide = 1001; // grid entries 0..1000 per axis
+    static constexpr int LastCell = 1000;
+    static constexpr int MaskSide = 2000;
+    static constexpr int NoRectangleStart = -10000;
+
+    // Creation: the room with an empty outline at zoom level 10, an empty grid of
+    // columnWidth x rowHeight mm cells, adjust-walls mode and the canvas locked.
+    TRoom_OBJ(const RoomContext& context, int columnWidth, int rowHeight, int roomMode,
+              bool stripFreeMode);
+    ~TRoom_OBJ();
+    TRoom_OBJ(const TRoom_OBJ&) = delete;
+    TRoom_OBJ& operator=(const TRoom_OBJ&) = delete;
+
+    const QString& getName() const { return title; }
+    void setName(const QString& name) { title = name; }
+    // Binds the canvas's pointer events and popup to the handlers of the edit mode.
+    void setCanvas(RoomCanvas* newCanvas);
+    void setTool(quint8 newTool);
+    // Tells the main window to refresh its status bar and buttons: the installed
+    // hostNotifier, else the canvas's parent.
+    void notifyHost();
+
+    // View.
+    void zoomIn();
+    void zoomOut();
+    // A positive wheel value (turned away from the user) zooms out, any other in.
+    void wheelTurned(int delta);
+    void centreView();
+    // Moves the outline to the middle of the plan, then centres the view on it.
+    void recentrePlan();
+    // Automatic scrolling at a canvas point; true when a scroll region was hit.
+    bool scrollCheck(QPoint canvasPoint);
+    // One period of the scroll timer: the check at the last pointer point.
+    void scrollTimerTick();
+    bool scrollTimerActive() const;
+    void stopScrollTimer();
+    // Keeps the plan's edge within 40 pixels of the canvas edge; centres a plan
+    // smaller than the canvas. The wall painter runs it first.
+    void limitOrigin();
+    // Spacing in cm of the ruler lines at a zoom level.
+    static int rulerStepForZoom(int zoomLevel);
+
+    // Grid. Column widths are the entries (c, 0), row heights (0, r), both in mm.
+    qint32& cell(int column, int row) { return cells[column * GridSide + row]; }
+    qint32 cell(int column, int row) const { return cells[column * GridSide + row]; }
+    quint8& cellAttribute(int column, int row) { return cellAttributes[column * GridSide + row]; }
+    quint8 cellAttribute(int column, int row) const {
+        return cellAttributes[column * GridSide + row];
+    }
+    qint32 columnWidth(int column) const { return cell(column, 0); }
+    qint32 rowHeight(int row) const { return cell(0, row); }
+    // The column whose running width sum from column 1 first reaches x * 10 mm (a
+    // boundary belongs to the left column); 0 for a negative x or one beyond the grid.
+    int columnAt(int planX) const;
+    int rowAt(int planY) const;
+    std::optional<GridCell> cellOfPoint(QPoint plan) const;
+    void computeActiveRange();
+    // Replaces the outline by a width x height cm rectangle in the middle of the plan.
+    void makeRectangle(int width, int height);
+
+    // Room mask.
+    void rebuildMask();
+    // Outside the bitmap counts as outside the room (white).
+    TColor maskPixel(int x, int y) const;
+    bool insideMask(int x, int y) const { return maskPixel(x, y) != colors::White; }
+
+    // Measures: m² and mm. The outline area is 0 while walls are being drawn.
+    double outlineArea(int excluded, bool absolute);
+    double roomArea();
+    qint64 perimeter() const { return wall.perimeter(); }
+    // Every arc apex gets kind 1 when it adds area, 2 when it takes area away.
+    void refreshArcKinds();
+
+    void paint();
+    // The text after the program's name in the corner of the canvas.
+    static void setWebAddress(const QString& address);
+    static QString webAddress();
+
+    // Pointer events of the canvas, routed to the handlers of the bound edit mode.
+    void pointerMove(QPoint p, Qt::KeyboardModifiers modifiers);
+    void pointerPress(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void pointerRelease(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void pointerDoubleClick(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // The canvas's popup: the wall or design popup, updated for the point and shown.
+    void popupRequested(QPoint at);
+    MenuModel& boundPopup();
+
+    // Records one undo step after a completed edit.
+    void recordStep();
+
+    // --- State, in the order the room has always kept it.
+    bool historySuppressed = false; // recording an undo step does nothing while set
+    // The active range: the columns and rows that cover the room plus a margin.
+    qint32 firstColumn = 1;
+    qint32 firstRow = 1;
+    qint32 lastColumn = 1;
+    qint32 lastRow = 1;
+    // Sums in mm of the widths of columns 1 .. firstColumn - 1 and 1 .. lastColumn;
+    // the heights of rows likewise.
+    qint32 widthBeforeRange = 0;
+    qint32 heightBeforeRange = 0;
+    qint32 widthToRangeEnd = 0;
+    qint32 heightToRangeEnd = 0;
+    qint32 roomstyle = SquarePanelRoom;
+    bool roomChanged = false; // set by placements, cleared when an undo step is recorded
+    qint32 zoom = 8;          // 2..22, even; 10 is 100 %
+    bool fixedLength = false; // wall drawing with a fixed wall length
+    qint32 fixedLengthCm = 5;
+    RoomCanvas* canvas = nullptr;
+    std::unique_ptr<QTimer> scrollTimer; // 50 ms, ticks scrollTimerTick
+    bool snapRulerX = true;
+    bool snapRulerY = true;
+    bool angleSnap = true;
+    bool showSelectedProduct = false;
+    bool rubberBand = false;
+    bool productGhost = false;
+    GridCell pointerCell;
+    quint8 editMode = EditAdjustWalls;
+    CurrentProduct currentProduct;
+    QPoint dragRectangleStart;
+    QPoint dragRectangleEnd;
+    std::vector<std::unique_ptr<Ppdu_id>> billLines;
+    RoomStatisticsView* statisticsView = nullptr;
+    bool stripFreeMode = false;
+    troom_Wall wall;
+    QString title;
+    QImage mask; // MaskSide² RGB32: white outside, black inside, red on the outline
+    qint32 undoLimit = 20;
+    QString hintText;
+    quint8 not_Cacl = 0;
+    qint32 minimumCoverage = 5; // %
+    qint32 undoPosition = 0;
+    QPoint savedCorner;     // plan position of a corner when a corner split starts
+    bool lockCanvas = true; // no automatic scrolling and no scroll markers
+    Bounds roomBox;         // written by computeActiveRange
+    WallHit hotWall;
+    qint32 hotCorner = -1;
+    QPoint pointerPoint; // last pointer position in canvas pixels, after snapping
+    QPoint dragAnchor;
+    quint8 tool = ToolEditWalls;
+    quint8 savedTool = ToolEditWalls;
+    std::vector<std::unique_ptr<historyrec>> undoList;
+    MenuModel wallPopup;
+    MenuModel designPopup;
+    std::vector<std::unique_ptr<tdianqi_rec>> objects;
+    Database* library = nullptr;
+    std::vector<std::unique_ptr<tpic_rec>> productCache;
+    QPoint rectangleStart{NoRectangleStart, 0}; // of a rectangular room drag
+    QPoint pressPoint;                          // of the last press in design mode
+    std::vector<qint32> cells;                  // GridSide², column * GridSide + row
+    std::vector<quint8> cellAttributes;         // the same addressing
+    bool canRedo = false;
+    bool canUndo = false;
+    bool roomModified = false; // cleared when the project is saved
+    bool solidFill = true;
+    qint32 rulerStep = 20; // cm
+
+    Prompts* prompts = nullptr;
+    std::function<void()> hostNotifier;
+
+private:
+    enum class CanvasRoute { Walls, Design };
+
+    int canvasWidth() const;
+    int canvasHeight() const;
+    void bindCanvasEvents();
+    void changeZoom(int step);
+    void startScrollTimer();
+    // Scrolls 5 pixels toward a side: -1 left or up, 1 right or down, 0 not on that axis.
+    void scrollStep(int horizontal, int vertical);
+    // The outline with its arcs, as the mask is filled from it.
+    QPainterPath tracedOutline() const;
+
+    // Paint layers.
+    void paintToolLayer(Surface& surface);
+    void paintFrame(Surface& surface) const;
+    void paintScrollMarkers(Surface& surface) const;
+    void paintSignature(Surface& surface) const;
+
+    // Handlers of the wall tools and the design tools.
+    void wallPointerMove(QPoint p, Qt::KeyboardModifiers modifiers);
+    void wallPointerPress(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void wallPointerRelease(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void wallDoubleClick(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void wallPopupOpening(QPoint at);
+    void designPointerMove(QPoint p, Qt::KeyboardModifiers modifiers);
+    void designPointerPress(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void designPointerRelease(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void designDoubleClick(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void designPopupOpening(QPoint at);
+
+    CanvasRoute route_ = CanvasRoute::Walls;
+};
+
+// A room of the open project with its store id (-1 until first saved).
+struct RoomEntry {
+    int id = -1;
+    std::unique_ptr<TRoom_OBJ> room;
+};
+
+// Creates a room for the main window's room list: the room itself, then the project's
+// minimum coverage, the name ("新房间" when empty), the rectangular walls when both
+// sizes are given, the statistics list, a centred view and the undo limit. The main
+// window adds the tab and makes it active.
+RoomEntry CreatNewRoom(const RoomContext& context, const NewRoomRequest& request);
