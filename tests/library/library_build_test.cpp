@@ -1,0 +1,102 @@
+#include "catalogue/catalogue_tables.h"
+#include "catalogue/library_writer.h"
+#include "catalogue/program_data.h"
+#include "library/library_schema.h"
+#include "library/product_library.h"
+#include "platform/database.h"
+#include "support/temp_folder.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int productCount(const QString& path) {
+    Database db;
+    return db.open(path) ? db.scalar("select count(*) from pic").toInt() : -1;
+}
+
+// A one-product range for the writer's checks.
+CatalogueRange smallRange(int subCategoryId, Motif motif, const char* number) {
+    return {GeneralRangeFirst,
+            CustomRangeFirst - 1,
+            GeneralCompany,
+            {{50001,
+              "测试分类",
+              {{subCategoryId,
+                "测试型号",
+                KindSquarePanel,
+                {{"测试方板",
+                  300,
+                  300,
+                  10,
+                  "片",
+                  {motif, qRgb(200, 200, 200), qRgb(90, 90, 90)},
+                  0,
+                  number}}}}}}};
+}
+
+} // namespace
+
+TEST(LibraryBuild, RebuildReplacesTheLibraryAndLeavesNoTemporaryFile) {
+    TempFolder home;
+    program_data::build(home.path());
+    const QString path = program_data::libraryPath(home.path());
+    const int delivered = productCount(path);
+    ASSERT_GT(delivered, 50);
+    {
+        Database db;
+        ASSERT_TRUE(db.open(path));
+        db.exec("insert into pic (id, xinghao_id, title, style) values (?, ?, ?, ?)",
+                {100001, 1, "旧的自定义产品", 0});
+    }
+    ASSERT_EQ(productCount(path), delivered + 1);
+    buildLibraryFile(path);
+    EXPECT_EQ(productCount(path), delivered);
+    EXPECT_FALSE(QFile::exists(path + ".new"));
+    QStringList files = QDir(home.file("数据文件")).entryList(QDir::Files);
+    files.sort();
+    EXPECT_EQ(files, (QStringList{"Userdb.data", "db.data"}));
+}
+
+TEST(LibraryBuild, AFailedBuildLeavesTheOldLibraryAlone) {
+    TempFolder home;
+    program_data::build(home.path());
+    const QString path = program_data::libraryPath(home.path());
+    const QByteArray before = contents(path);
+    // A folder where the temporary file would go makes the build fail.
+    ASSERT_TRUE(QDir().mkpath(path + ".new/blocked"));
+    EXPECT_ANY_THROW(buildLibraryFile(path));
+    EXPECT_EQ(contents(path), before);
+}
+
+TEST(LibraryBuild, WriterRejectsTablesThatBreakTheLibraryRules) {
+    TempFolder home;
+    int files = 0;
+    auto writeFresh = [&](const CatalogueRange& range) {
+        Database db;
+        ASSERT_TRUE(db.create(home.file(QString::number(++files))));
+        createLibrarySchema(db);
+        writeCatalogue(db, range);
+        const auto product = ProductLibrary(db).product(50401);
+        ASSERT_TRUE(product);
+        EXPECT_EQ(product->productNumber, "123456789012");
+    };
+    EXPECT_THROW(writeFresh(smallRange(49999, Motif::Brushed, "")), std::invalid_argument)
+        << "a sub-category id outside the range";
+    EXPECT_THROW(writeFresh(smallRange(50004, Motif::RoundLamp, "")), std::invalid_argument)
+        << "a lamp picture for a square panel";
+    EXPECT_THROW(writeFresh(smallRange(50004, Motif::Brushed, "1234567890123")),
+                 std::invalid_argument)
+        << "a product number over 12 characters";
+    writeFresh(smallRange(50004, Motif::Brushed, "123456789012"));
+}
