@@ -63,9 +63,9 @@ void pencil(QPainter& p, const QColor& body) {
 }
 
 // An arrow head at `tip` pointing along `direction` (a unit step).
-QPainterPath head(QPointF tip, QPointF direction) {
-    const QPointF back = tip - direction * 6;
-    const QPointF side(-direction.y() * 4.5, direction.x() * 4.5);
+QPainterPath head(QPointF tip, QPointF direction, double length = 6, double halfWidth = 4.5) {
+    const QPointF back = tip - direction * length;
+    const QPointF side(-direction.y() * halfWidth, direction.x() * halfWidth);
     return polygon({tip, back + side, back - side});
 }
 
@@ -188,17 +188,20 @@ void drawBrush(QPainter& p) {
     outlined(p, rectPath(QRectF(13, -2, 17, 4)), QColor(150, 95, 50));
     p.restore();
 }
+// Two cells side by side with arrows running each way between them.
 void swapBadge(QPainter& b, bool secondEmpty) {
-    outlined(b, rectPath(QRectF(0, 0, 6, 6)), QColor(70, 130, 200));
-    const QPainterPath second = rectPath(QRectF(8, 8, 6, 6));
+    outlined(b, rectPath(QRectF(0, 4.5, 6, 6)), QColor(70, 130, 200));
+    const QPainterPath second = rectPath(QRectF(9, 4.5, 6, 6));
     if (secondEmpty) {
         b.strokePath(second, QPen(Qt::white, 3));
         b.strokePath(second, QPen(Ink, 1, Qt::DotLine));
     } else {
         outlined(b, second, QColor(220, 150, 50));
     }
-    haloLine(b, QPointF(9, 1), QPointF(13, 5), 1.2, Ink);
-    haloLine(b, QPointF(1, 9), QPointF(5, 13), 1.2, Ink);
+    haloLine(b, QPointF(2, 1.5), QPointF(11, 1.5), 1.2, Ink);
+    outlined(b, head(QPointF(14, 1.5), QPointF(1, 0), 3.5, 2), Ink);
+    haloLine(b, QPointF(4, 13.5), QPointF(13, 13.5), 1.2, Ink);
+    outlined(b, head(QPointF(1, 13.5), QPointF(-1, 0), 3.5, 2), Ink);
 }
 void drawSwapEmpty(QPainter& p) {
     arrowWithBadge(p, [](QPainter& b) { swapBadge(b, true); });
