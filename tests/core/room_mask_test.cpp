@@ -1,0 +1,129 @@
+#include "core/troom_obj.h"
+
+#include "support/scripted_prompts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RoomMask : public ::testing::Test {
+protected:
+    RoomMask() : room(RoomContext{}, 300, 300, SquarePanelRoom, true) {}
+
+    // A 10 x 10 m square whose bottom wall is an arc through (1000, apexY).
+    void squareWithBottomArc(int apexY, quint8 kind) {
+        room.wall.setOutline({{500, 500}, {1500, 500}, {1500, 1500}, {1000, apexY}, {500, 1500}},
+                             {0, 0, 0, kind, 0});
+    }
+
+    TRoom_OBJ room;
+};
+
+} // namespace
+
+TEST_F(RoomMask, PolygonRoomIsBlackInsideRedOnTheWallsWhiteOutside) {
+    room.makeRectangle(300, 200); // (850, 900) - (1150, 1100)
+    room.rebuildMask();
+    EXPECT_EQ(room.mask.format(), QImage::Format_RGB32);
+    EXPECT_EQ(room.maskPixel(1000, 1000), colors::Black);
+    EXPECT_EQ(room.maskPixel(851, 901), colors::Black);
+    EXPECT_EQ(room.maskPixel(850, 1000), colors::Red);
+    EXPECT_EQ(room.maskPixel(1150, 1000), colors::Red);
+    EXPECT_EQ(room.maskPixel(1000, 900), colors::Red);
+    EXPECT_EQ(room.maskPixel(1000, 1100), colors::Red);
+    EXPECT_EQ(room.maskPixel(849, 1000), colors::White);
+    EXPECT_EQ(room.maskPixel(1151, 1000), colors::White);
+    EXPECT_EQ(room.maskPixel(10, 10), colors::White);
+    EXPECT_EQ(room.maskPixel(-1, 1000), colors::White) << "off the bitmap is outside";
+    EXPECT_TRUE(room.insideMask(850, 1000)) << "the outline counts as inside";
+    EXPECT_FALSE(room.insideMask(849, 1000));
+
+    room.wall.clearOutline();
+    room.rebuildMask();
+    EXPECT_EQ(room.maskPixel(1000, 1000), colors::White) << "rebuilt from scratch";
+}
+
+TEST_F(RoomMask, AnOutwardArcAddsItsSegmentToTheInside) {
+    squareWithBottomArc(1700, ArcApexOut);
+    room.rebuildMask();
+    EXPECT_EQ(room.maskPixel(1000, 1000), colors::Black);
+    EXPECT_EQ(room.maskPixel(1000, 1500), colors::Black) << "no wall along the chord";
+    EXPECT_EQ(room.maskPixel(1000, 1690), colors::Black);
+    EXPECT_EQ(room.maskPixel(700, 1600), colors::Black);
+    EXPECT_EQ(room.maskPixel(1000, 1710), colors::White);
+    EXPECT_EQ(room.maskPixel(510, 1600), colors::White) << "beside the arc's start";
+    EXPECT_TRUE(room.maskPixel(1000, 1700) == colors::Red ||
+                room.maskPixel(1000, 1699) == colors::Red);
+}
+
+TEST_F(RoomMask, AnInwardArcCutsItsSegmentOut) {
+    squareWithBottomArc(1300, ArcApexIn);
+    room.rebuildMask();
+    EXPECT_EQ(room.maskPixel(1000, 1250), colors::Black);
+    EXPECT_EQ(room.maskPixel(1000, 1400), colors::White);
+    EXPECT_EQ(room.maskPixel(1000, 1499), colors::White);
+    EXPECT_EQ(room.maskPixel(520, 1480), colors::Black) << "near the arc's start, above it";
+}
+
+TEST_F(RoomMask, ArcKindsFollowTheGeometry) {
+    squareWithBottomArc(1300, ArcApexOut);
+    room.rebuildMask();
+    EXPECT_EQ(room.wall.kind(3), ArcApexIn);
+    EXPECT_EQ(room.maskPixel(1000, 1400), colors::White);
+
+    squareWithBottomArc(1700, ArcApexIn);
+    room.rebuildMask();
+    EXPECT_EQ(room.wall.kind(3), ArcApexOut);
+
+    squareWithBottomArc(1500, ArcApexIn); // on the chord: a straight wall
+    room.rebuildMask();
+    EXPECT_EQ(room.wall.kind(3), ArcApexIn) << "a collinear apex keeps its kind";
+    EXPECT_EQ(room.maskPixel(1000, 1499), colors::Black);
+    EXPECT_EQ(room.maskPixel(1000, 1501), colors::White);
+}
+
+TEST_F(RoomMask, TheTraceDoesNotDependOnWhereTheApexSitsInTheOrder) {
+    squareWithBottomArc(1700, ArcApexOut);
+    room.rebuildMask();
+    const QImage apexInTheMiddle = room.mask.copy();
+    room.wall.setOutline({{1000, 1700}, {500, 1500}, {500, 500}, {1500, 500}, {1500, 1500}},
+                         {ArcApexOut, 0, 0, 0, 0});
+    room.rebuildMask();
+    EXPECT_TRUE(room.mask == apexInTheMiddle);
+}
+
+TEST_F(RoomMask, ARoomWhoseWallsAllCurveInwardIsStillFilled) {
+    room.wall.setOutline({{500, 500},
+                          {1000, 600},
+                          {1500, 500},
+                          {1400, 1000},
+                          {1500, 1500},
+                          {1000, 1400},
+                          {500, 1500},
+                          {600, 1000}},
+                         {0, ArcApexIn, 0, ArcApexIn, 0, ArcApexIn, 0, ArcApexIn});
+    room.rebuildMask();
+    EXPECT_EQ(room.maskPixel(1000, 1000), colors::Black);
+    EXPECT_EQ(room.maskPixel(1000, 550), colors::White);
+    EXPECT_EQ(room.maskPixel(550, 1000), colors::White);
+}
+
+TEST(RoomMeasures, OutlineAreaIsZeroWhileDrawingAndReportsABadIndex) {
+    ScriptedPrompts prompts;
+    RoomContext context;
+    context.prompts = &prompts;
+    TRoom_OBJ room(context, 300, 300, SquarePanelRoom, true);
+    room.makeRectangle(300, 200);
+    EXPECT_DOUBLE_EQ(room.outlineArea(-1, true), 6.0);
+    EXPECT_DOUBLE_EQ(room.roomArea(), 6.0);
+    EXPECT_EQ(room.perimeter(), 10000);
+
+    EXPECT_DOUBLE_EQ(room.outlineArea(4, true), 0);
+    EXPECT_EQ(prompts.messages(), QStringList{QStringLiteral("error")});
+
+    room.tool = ToolDrawWalls;
+    EXPECT_DOUBLE_EQ(room.outlineArea(-1, true), 0);
+    EXPECT_DOUBLE_EQ(room.roomArea(), 0);
+    EXPECT_DOUBLE_EQ(room.outlineArea(4, true), 0);
+    EXPECT_EQ(prompts.messages().size(), 1) << "no index check while drawing";
+}
