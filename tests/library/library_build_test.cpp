@@ -66,6 +66,9 @@ TEST(LibraryBuild, RebuildReplacesTheLibraryAndLeavesNoTemporaryFile) {
     QStringList files = QDir(home.file("数据文件")).entryList(QDir::Files);
     files.sort();
     EXPECT_EQ(files, (QStringList{"Userdb.data", "db.data"}));
+    for (const char* folder : {"设计文件", "导出文件", "备份文件"}) {
+        EXPECT_TRUE(QDir(home.file(folder)).exists()) << folder;
+    }
 }
 
 TEST(LibraryBuild, AFailedBuildLeavesTheOldLibraryAlone) {

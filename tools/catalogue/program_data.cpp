@@ -66,8 +66,14 @@ bool createStoreIfMissing(const QString& path) {
 }
 
 void build(const QString& programFolder) {
-    if (!QDir().mkpath(dataFolder(programFolder))) {
-        throw std::runtime_error("cannot create " + dataFolder(programFolder).toStdString());
+    // The data folder and the working folders for designs, exports and backups.
+    for (const QString& folder :
+         {dataFolder(programFolder), programFolder + QStringLiteral("/设计文件"),
+          programFolder + QStringLiteral("/导出文件"),
+          programFolder + QStringLiteral("/备份文件")}) {
+        if (!QDir().mkpath(folder)) {
+            throw std::runtime_error("cannot create " + folder.toStdString());
+        }
     }
     buildLibraryFile(libraryPath(programFolder));
     createStoreIfMissing(storePath(programFolder));

@@ -15,8 +15,8 @@ QString cursorFolder(const QString& programFolder);
 // when it created one. Throws std::runtime_error (or DatabaseError) on failure.
 bool createStoreIfMissing(const QString& path);
 
-// Rebuilds the product library, creates the customer store when missing and writes the
-// cursor files. Throws std::runtime_error (or DatabaseError) on failure.
+// Creates the working folders, rebuilds the product library, creates the customer store
+// when missing and writes the cursor files. Throws std::runtime_error (or DatabaseError) on failure.
 void build(const QString& programFolder);
 
 } // namespace program_data
