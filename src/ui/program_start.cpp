@@ -1,0 +1,80 @@
+#include "ui/program_start.h"
+
+#include "quote/program_version.h"
+#include "quote/startup_session.h"
+#include "ui/localisation.h"
+#include "ui/main_actions.h"
+#include "ui/qt_prompts.h"
+#include "ui/splash_window.h"
+#include "ui/tmainfm.h"
+#include "ui/tsetupfm.h"
+#include "ui/tskinfm.h"
+#include "ui/yz_application.h"
+
+#include <QAction>
+
+void prepareApplication(YzApplication& app) {
+    QCoreApplication::setOrganizationName(QStringLiteral("yanzhou"));
+    QCoreApplication::setApplicationName(QStringLiteral("yanzhou"));
+    QCoreApplication::setApplicationVersion(programVersion());
+    // The task bar shows the desktop entry's name, the application title.
+    QGuiApplication::setDesktopFileName(QStringLiteral("yanzhou"));
+    installChineseTranslations(app);
+    useChineseFonts();
+}
+
+ProgramStart::ProgramStart(const QString& programFolder, Prompts* prompts)
+    : folder_(programFolder), windows_(std::make_unique<QtPrompts>()),
+      prompts_(prompts ? prompts : windows_.get()),
+      session_(std::make_unique<StartupSession>(programFolder)) {}
+
+ProgramStart::~ProgramStart() {
+    // The windows parented to the main window go with it.
+    main_.reset();
+}
+
+int ProgramStart::start() {
+    splash_ = std::make_unique<SplashWindow>(folder_);
+    splash_->show();
+    SplashWindow* splash = splash_.get();
+    // A question during start-up must not hide behind the splash window.
+    windows_->setBeforeShow([splash] { splash->hide(); });
+    if (auto* app = dynamic_cast<YzApplication*>(QCoreApplication::instance())) {
+        app->setErrorDisplay([this](const QString& text) { prompts_->message(text); });
+    }
+    QCoreApplication::processEvents();
+
+    main_ = std::make_unique<Tmainfm>(*session_, *prompts_);
+    windows_->setParent(main_.get());
+    if (!main_->FormCreate()) {
+        splash_.reset();
+        return FatalStartExitStatus;
+    }
+    createWindows();
+    main_->show();
+    splash_->finish(main_.get());
+    splash_.reset();
+    windows_->setBeforeShow({});
+    return 0;
+}
+
+void ProgramStart::createWindows() {
+    windows_->msgfm();
+    skin_ = new Tskinfm(folder_, main_.get());
+    windows_->dialog1fm();
+    windows_->inputstrfm();
+    windows_->inputNumberfm();
+    windows_->dlgfm2();
+    Tmainfm* main = main_.get();
+    Tsetupfm::Links links{session_->setup(),
+                          session_->held(),
+                          *prompts_,
+                          {},
+                          [main] { main->settingsPushed(); },
+                          [main] { main->showStatistics(); }};
+    setup_ = new Tsetupfm(std::move(links), main);
+    QObject::connect(main->actions()[QStringLiteral("setup")], &QAction::triggered, setup_,
+                     [this] { setup_->exec(); });
+    QObject::connect(main->actions()[QStringLiteral("skin")], &QAction::triggered, skin_,
+                     [this] { skin_->exec(); });
+}

@@ -1,0 +1,279 @@
+#include "ui/tsetupfm.h"
+
+#include "quote/held_settings.h"
+
+#include <QCheckBox>
+#include <QDoubleValidator>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace {
+
+QLineEdit* decimalEdit(QWidget* parent, double maximum) {
+    auto* edit = new QLineEdit(parent);
+    auto* validator = new QDoubleValidator(0, maximum, 4, edit);
+    validator->setNotation(QDoubleValidator::StandardNotation);
+    validator->setLocale(QLocale::c());
+    edit->setValidator(validator);
+    edit->setMaximumWidth(90);
+    return edit;
+}
+
+QSpinBox* spin(QWidget* parent, int minimum, int maximum, int step = 1) {
+    auto* box = new QSpinBox(parent);
+    box->setRange(minimum, maximum);
+    box->setSingleStep(step);
+    box->setMinimumWidth(80);
+    return box;
+}
+
+// One row of the accessory grid: caption, field, unit, starting at `column`.
+void addField(QGridLayout* grid, int row, int column, const QString& caption, QWidget* field,
+              const QString& unit) {
+    grid->addWidget(new QLabel(caption), row, column, Qt::AlignRight);
+    grid->addWidget(field, row, column + 1);
+    grid->addWidget(new QLabel(unit), row, column + 2);
+}
+
+} // namespace
+
+Tsetupfm::Tsetupfm(Links links, QWidget* parent) : QDialog(parent), links_(std::move(links)) {
+    setWindowTitle(QStringLiteral("参数设置"));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    auto* tabs = new QTabWidget(this);
+    tabs->addTab(buildBasicTab(), QStringLiteral("基本参数设置"));
+    tabs->addTab(buildProgramTab(), QStringLiteral("程序参数设置"));
+    layout->addWidget(tabs);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* apply = new QPushButton(QStringLiteral("应用"), this);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    apply->setObjectName(QStringLiteral("applyButton"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { okClick(); });
+    connect(apply, &QPushButton::clicked, this, [this] { applyClick(); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    buttons->addWidget(ok);
+    buttons->addWidget(apply);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    connect(prefix_, &QLineEdit::textChanged, this, [this] { refreshPreview(); });
+    connect(index_, &QSpinBox::valueChanged, this, [this] { refreshPreview(); });
+    connect(digits_, &QSpinBox::valueChanged, this, [this] { refreshPreview(); });
+    readinifile();
+}
+
+QWidget* Tsetupfm::buildBasicTab() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+
+    auto* parameters = new QGroupBox(QStringLiteral("参数设置"), page);
+    auto* grid = new QGridLayout(parameters);
+    const double noLimit = std::numeric_limits<double>::max();
+    using setup_limits::accessoryMax;
+    keelLength_ = decimalEdit(parameters, accessoryMax);
+    keelPrice_ = decimalEdit(parameters, accessoryMax);
+    triangleKeelLength_ = decimalEdit(parameters, accessoryMax);
+    triangleKeelPrice_ = decimalEdit(parameters, accessoryMax);
+    connectors_ = decimalEdit(parameters, accessoryMax);
+    hangers_ = decimalEdit(parameters, accessoryMax);
+    installationFee_ = decimalEdit(parameters, noLimit);
+    edgeTrimPrice_ = decimalEdit(parameters, accessoryMax);
+    minnumber_ = new QLineEdit(parameters);
+    minnumber_->setValidator(
+        new QIntValidator(setup_limits::minCoverageMin, setup_limits::minCoverageMax, minnumber_));
+    minnumber_->setMaximumWidth(90);
+    autosb_ = new QCheckBox(QStringLiteral("自动计算收边条"), parameters);
+    addField(grid, 0, 0, QStringLiteral("龙骨："), keelLength_, QStringLiteral("米/平方"));
+    addField(grid, 0, 3, QStringLiteral("单价："), keelPrice_, QStringLiteral("元/米"));
+    addField(grid, 1, 0, QStringLiteral("三角龙骨："), triangleKeelLength_,
+             QStringLiteral("米/平方"));
+    addField(grid, 1, 3, QStringLiteral("单价："), triangleKeelPrice_, QStringLiteral("元/米"));
+    addField(grid, 2, 0, QStringLiteral("接件："), connectors_, QStringLiteral("个/平方"));
+    addField(grid, 2, 3, QStringLiteral("吊件："), hangers_, QStringLiteral("个/平方"));
+    addField(grid, 3, 0, QStringLiteral("安装费："), installationFee_, QStringLiteral("元/平方"));
+    addField(grid, 3, 3, QStringLiteral("收边条："), edgeTrimPrice_, QStringLiteral("元/米"));
+    addField(grid, 4, 0, QStringLiteral("最小材料："), minnumber_, QStringLiteral("%"));
+    grid->addWidget(autosb_, 4, 4, 1, 2);
+    layout->addWidget(parameters);
+
+    auto* discount = new QGroupBox(QStringLiteral("折扣"), page);
+    auto* discountGrid = new QGridLayout(discount);
+    zk_ = spin(discount, 0, setup_limits::discountMax);
+    minzk_ = spin(discount, 0, setup_limits::discountMax);
+    zk_->setObjectName(QStringLiteral("zk"));
+    minzk_->setObjectName(QStringLiteral("minzk"));
+    addField(discountGrid, 0, 0, QStringLiteral("默认折扣："), zk_, QStringLiteral("%"));
+    addField(discountGrid, 0, 3, QStringLiteral("最低折扣："), minzk_, QStringLiteral("%"));
+    auto* note = new QLabel(QStringLiteral("默认折扣为100时，客户统计中不显示折扣率。"), discount);
+    discountGrid->addWidget(note, 1, 0, 1, 6);
+    layout->addWidget(discount);
+
+    auto* numbering = new QGroupBox(QStringLiteral("项目编号"), page);
+    auto* numberGrid = new QGridLayout(numbering);
+    prefix_ = new QLineEdit(numbering);
+    prefix_->setObjectName(QStringLiteral("prefix"));
+    digits_ = spin(numbering, setup_limits::digitsMin, setup_limits::digitsMax);
+    digits_->setObjectName(QStringLiteral("digits"));
+    index_ = spin(numbering, 0, std::numeric_limits<int>::max());
+    index_->setObjectName(QStringLiteral("index"));
+    preview_ = new QLabel(numbering);
+    preview_->setObjectName(QStringLiteral("preview"));
+    numberGrid->addWidget(new QLabel(QStringLiteral("项目编号前缀：")), 0, 0, Qt::AlignRight);
+    numberGrid->addWidget(prefix_, 0, 1);
+    numberGrid->addWidget(new QLabel(QStringLiteral("数字位数：")), 0, 2, Qt::AlignRight);
+    numberGrid->addWidget(digits_, 0, 3);
+    numberGrid->addWidget(new QLabel(QStringLiteral("后续工程序号：")), 1, 0, Qt::AlignRight);
+    numberGrid->addWidget(index_, 1, 1);
+    numberGrid->addWidget(new QLabel(QStringLiteral("项目编号预览：")), 1, 2, Qt::AlignRight);
+    numberGrid->addWidget(preview_, 1, 3);
+    layout->addWidget(numbering);
+    layout->addStretch();
+    return page;
+}
+
+QWidget* Tsetupfm::buildProgramTab() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* historyRow = new QHBoxLayout;
+    history_ =
+        spin(page, setup_limits::historyMin, setup_limits::historyMax, setup_limits::historyStep);
+    history_->setObjectName(QStringLiteral("history"));
+    historyRow->addWidget(new QLabel(QStringLiteral("历史记录缓冲(5-50)")));
+    historyRow->addWidget(history_);
+    historyRow->addStretch();
+    layout->addLayout(historyRow);
+
+    auto* display = new QGroupBox(QStringLiteral("产品显示"), page);
+    auto* displayLayout = new QVBoxLayout(display);
+    product1_ = new QCheckBox(QStringLiteral("正常产品"), display);
+    product2_ = new QCheckBox(QStringLiteral("缺货产品"), display);
+    product3_ = new QCheckBox(QStringLiteral("停产产品"), display);
+    displayLayout->addWidget(product1_);
+    displayLayout->addWidget(product2_);
+    displayLayout->addWidget(product3_);
+    layout->addWidget(display);
+
+    runIE_ = new QCheckBox(QStringLiteral("启动时打开浏览器"), page);
+    autoCreateRoom_ = new QCheckBox(QStringLiteral("启动时自动建立新房间"), page);
+    layout->addWidget(runIE_);
+    layout->addWidget(autoCreateRoom_);
+    layout->addStretch();
+    return page;
+}
+
+SetupFormValues Tsetupfm::values() const {
+    SetupFormValues v;
+    v.prefix = prefix_->text();
+    v.index = index_->value();
+    v.digits = digits_->value();
+    v.zk = zk_->value();
+    v.minzk = minzk_->value();
+    v.keelLength = keelLength_->text();
+    v.keelPrice = keelPrice_->text();
+    v.triangleKeelLength = triangleKeelLength_->text();
+    v.triangleKeelPrice = triangleKeelPrice_->text();
+    v.connectors = connectors_->text();
+    v.hangers = hangers_->text();
+    v.installationFee = installationFee_->text();
+    v.edgeTrimPrice = edgeTrimPrice_->text();
+    v.minnumber = minnumber_->text();
+    v.autosb = autosb_->isChecked();
+    v.history = history_->value();
+    v.product1 = product1_->isChecked();
+    v.product2 = product2_->isChecked();
+    v.product3 = product3_->isChecked();
+    v.runIE = runIE_->isChecked();
+    v.autoCreateRoom = autoCreateRoom_->isChecked();
+    return v;
+}
+
+void Tsetupfm::setValues(const SetupFormValues& v) {
+    prefix_->setText(v.prefix);
+    index_->setValue(v.index);
+    digits_->setValue(v.digits);
+    zk_->setValue(v.zk);
+    minzk_->setValue(v.minzk);
+    keelLength_->setText(v.keelLength);
+    keelPrice_->setText(v.keelPrice);
+    triangleKeelLength_->setText(v.triangleKeelLength);
+    triangleKeelPrice_->setText(v.triangleKeelPrice);
+    connectors_->setText(v.connectors);
+    hangers_->setText(v.hangers);
+    installationFee_->setText(v.installationFee);
+    edgeTrimPrice_->setText(v.edgeTrimPrice);
+    minnumber_->setText(v.minnumber);
+    autosb_->setChecked(v.autosb);
+    history_->setValue(v.history);
+    product1_->setChecked(v.product1);
+    product2_->setChecked(v.product2);
+    product3_->setChecked(v.product3);
+    runIE_->setChecked(v.runIE);
+    autoCreateRoom_->setChecked(v.autoCreateRoom);
+    refreshPreview();
+}
+
+void Tsetupfm::readinifile() {
+    setValues(::readinifile(links_.setup, links_.held));
+    if (links_.pushed) {
+        links_.pushed();
+    }
+}
+
+bool Tsetupfm::Savetoinifile() {
+    if (!::Savetoinifile(values(), links_.setup, links_.held, links_.prompts, links_.saveHooks)) {
+        return false;
+    }
+    if (links_.pushed) {
+        links_.pushed();
+    }
+    return true;
+}
+
+void Tsetupfm::refreshPreview() {
+    preview_->setText(values().preview());
+}
+
+void Tsetupfm::okClick() {
+    // A refused save keeps the window open with the user's values, so they can be put
+    // right instead of being reloaded from the file.
+    if (!Savetoinifile()) {
+        return;
+    }
+    if (links_.showStatistics) {
+        links_.showStatistics();
+    }
+    accept();
+}
+
+void Tsetupfm::applyClick() {
+    if (Savetoinifile() && links_.showStatistics) {
+        links_.showStatistics();
+    }
+}
+
+void Tsetupfm::showEvent(QShowEvent* event) {
+    readinifile();
+    QDialog::showEvent(event);
+}
+
+void Tsetupfm::done(int result) {
+    readinifile();
+    QDialog::done(result);
+}

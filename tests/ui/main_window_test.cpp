@@ -1,0 +1,85 @@
+#include "quote/setup_file.h"
+#include "staged_program.h"
+#include "support/scripted_prompts.h"
+#include "ui/main_actions.h"
+#include "ui/program_start.h"
+#include "ui/tmainfm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+TEST(MainWindow, StartsWithCaptionCustomerTabAndStatusPanels) {
+    StagedProgram staged("[setup]\r\nrun_IE=0\r\n");
+    ScriptedPrompts prompts;
+    ProgramStart program(staged.path(), &prompts);
+    ASSERT_EQ(program.start(), 0) << qPrintable(prompts.shown.join('\n'));
+    Tmainfm* main = program.mainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(QRegularExpression("^砚舟集成吊顶设计软件 V\\d+\\.\\d+\\.\\d+\\.\\d+$")
+                    .match(main->windowTitle())
+                    .hasMatch())
+        << qPrintable(main->windowTitle());
+    EXPECT_EQ(main->pageControl()->tabText(0), "客户信息");
+    for (int i = 0; i < Tmainfm::StatusPanels; ++i) {
+        QLabel* panel = main->findChild<QLabel*>(QStringLiteral("statusPanel%1").arg(i));
+        ASSERT_NE(panel, nullptr) << i;
+        EXPECT_EQ(panel->parentWidget(), main->statusBar()) << i;
+    }
+    EXPECT_TRUE(prompts.shown.isEmpty()) << qPrintable(prompts.shown.join('\n'));
+}
+
+TEST(MainWindow, CommandsOfLaterSubsystemsStayDisabled) {
+    StagedProgram staged;
+    ScriptedPrompts prompts;
+    ProgramStart program(staged.path(), &prompts);
+    ASSERT_EQ(program.start(), 0);
+    MainActions& actions = program.mainWindow()->actions();
+    EXPECT_EQ(actions["N27"]->text(), "新建客户...");
+    EXPECT_EQ(actions["N27"]->iconText(), "新建");
+    EXPECT_FALSE(actions["savebt"]->isEnabled());
+    EXPECT_FALSE(actions["print1"]->isEnabled());
+    EXPECT_EQ(actions["exportExcel"]->text(), "导出统计表-EXCEL");
+    EXPECT_TRUE(actions["setup"]->isEnabled());
+    EXPECT_TRUE(actions["skin"]->isEnabled());
+    EXPECT_TRUE(actions["exit"]->isEnabled());
+    EXPECT_FALSE(actions.menu("flipMenu")->menuAction()->isVisible());
+}
+
+TEST(MainWindow, BrokenDatabaseEndsTheStartBeforeTheWindowShows) {
+    StagedProgram staged;
+    QFile::remove(staged.home().file("数据文件/Userdb.data"));
+    staged.home().write("数据文件/Userdb.data", "garbage that is no database file");
+    ScriptedPrompts prompts;
+    ProgramStart program(staged.path(), &prompts);
+    EXPECT_EQ(program.start(), 1);
+    EXPECT_EQ(prompts.messages(), QStringList({"客户库损坏或丢失,请重新下载安装软件."}));
+    ASSERT_NE(program.mainWindow(), nullptr);
+    EXPECT_FALSE(program.mainWindow()->isVisible());
+    EXPECT_FALSE(QFileInfo::exists(staged.home().file("setup.ini")))
+        << "a start that failed writes no settings at exit";
+}
+
+TEST(MainWindow, ClosingWritesTheFixedLengthAndTheSearchHistory) {
+    StagedProgram staged("[setup]\r\nGlen=40\r\n[search]\r\n1=a\r\n2=b\r\n");
+    {
+        ScriptedPrompts prompts;
+        ProgramStart program(staged.path(), &prompts);
+        ASSERT_EQ(program.start(), 0);
+        auto* length = program.mainWindow()->findChild<QSpinBox*>("sSpinEdit1");
+        ASSERT_NE(length, nullptr);
+        EXPECT_EQ(length->value(), 40) << "the settings window pushed Glen";
+        length->setValue(75);
+        EXPECT_TRUE(program.mainWindow()->close());
+    }
+    SetupFile setup(staged.home().file("setup.ini"));
+    EXPECT_EQ(setup.read(setup::glen), 75);
+    EXPECT_EQ(setup.readSearchHistory(), QStringList({"a", "b"}));
+}
