@@ -47,7 +47,7 @@ CatalogueRange smallRange(int subCategoryId, Motif motif, const char* number) {
 
 } // namespace
 
-TEST(LibraryBuild, RebuildReplacesTheLibraryAndLeavesNoTemporaryFile) {
+TEST(LibraryBuild, RebuildRestoresTheCatalogueAndKeepsTheDealersOwnProducts) {
     TempFolder home;
     program_data::build(home.path());
     const QString path = program_data::libraryPath(home.path());
@@ -57,11 +57,26 @@ TEST(LibraryBuild, RebuildReplacesTheLibraryAndLeavesNoTemporaryFile) {
         Database db;
         ASSERT_TRUE(db.open(path));
         db.exec("insert into pic (id, xinghao_id, title, style) values (?, ?, ?, ?)",
-                {100001, 1, "旧的自定义产品", 0});
+                {100001, 100001, "客户自定义方板", 0});
+        db.exec("insert into xinghao (id, xinghao, cailiao_id) values (?, ?, ?)",
+                {100001, "自定义型号", 100001});
+        db.exec("insert into cailiao (id, cailiao, comp_id) values (?, ?, ?)",
+                {100001, "自定义产品", 2});
+        db.exec("delete from pic where id = (select min(id) from pic)");
+        db.exec("update pic set title = 'changed' where id < 100000");
     }
-    ASSERT_EQ(productCount(path), delivered + 1);
+    ASSERT_EQ(productCount(path), delivered);
     buildLibraryFile(path);
-    EXPECT_EQ(productCount(path), delivered);
+    EXPECT_EQ(productCount(path), delivered + 1);
+    Database db;
+    ASSERT_TRUE(db.open(path));
+    ProductLibrary library(db);
+    const auto custom = library.productWithCategory(100001);
+    ASSERT_TRUE(custom);
+    EXPECT_EQ(custom->title, "客户自定义方板");
+    EXPECT_EQ(custom->categoryId, 100001);
+    EXPECT_EQ(db.scalar("select count(*) from pic where title = 'changed'").toInt(), 0);
+    db.close();
     EXPECT_FALSE(QFile::exists(path + ".new"));
     QStringList files = QDir(home.file("数据文件")).entryList(QDir::Files);
     files.sort();

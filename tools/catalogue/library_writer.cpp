@@ -2,10 +2,13 @@
 
 #include "catalogue/product_picture.h"
 #include "library/library_schema.h"
+#include "library/product_library.h"
 #include "platform/database.h"
 #include "platform/picture.h"
 
 #include <QFile>
+#include <QSqlQuery>
+#include <QStringList>
 
 #include <filesystem>
 #include <stdexcept>
@@ -83,6 +86,53 @@ void writeCatalogue(Database& library, const CatalogueRange& range) {
     }
 }
 
+namespace {
+
+// The columns of `table` in the attached old library that the new table also has.
+QStringList sharedColumns(Database& library, const QString& table) {
+    QStringList columns;
+    QSqlQuery q =
+        library.exec(QStringLiteral("select name from pragma_table_info(?, 'old')"), {table});
+    while (q.next()) {
+        const QString name = q.value(0).toString();
+        if (library.hasColumn(table, name)) {
+            columns << name;
+        }
+    }
+    return columns;
+}
+
+// The dealer's own categories, sub-categories and products (the custom range) survive a
+// rebuild of the delivered catalogue: they are copied from the old library.
+void carryCustomRange(Database& library, const QString& oldPath) {
+    if (!QFile::exists(oldPath)) {
+        return;
+    }
+    library.exec(QStringLiteral("attach database ? as old"), {oldPath});
+    try {
+        Transaction t(library);
+        for (const QString& table :
+             {QStringLiteral("cailiao"), QStringLiteral("xinghao"), QStringLiteral("pic")}) {
+            const QString columns = sharedColumns(library, table).join(u',');
+            if (columns.isEmpty()) {
+                continue;
+            }
+            // Table and column names come from the schemas, never from the user.
+            library.exec(QStringLiteral("insert into main.%1 (%2) select %2 from old.%1 "
+                                        "where id >= ?")
+                             .arg(table, columns),
+                         {CustomRangeFirst});
+        }
+        t.commit();
+    } catch (...) {
+        library.exec(QStringLiteral("detach database old"));
+        throw;
+    }
+    library.exec(QStringLiteral("detach database old"));
+}
+
+} // namespace
+
 void buildLibraryFile(const QString& path) {
     const QString temporary = path + QStringLiteral(".new");
     QFile::remove(temporary);
@@ -97,6 +147,7 @@ void buildLibraryFile(const QString& path) {
         writeCatalogue(library, vendorCatalogue());
         writeCatalogue(library, generalCatalogue());
         t.commit();
+        carryCustomRange(library, path);
     } catch (...) {
         QFile::remove(temporary);
         throw;

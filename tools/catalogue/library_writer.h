@@ -13,6 +13,8 @@ class Database;
 void writeCatalogue(Database& library, const CatalogueRange& range);
 
 // Builds the product library with the vendor and general catalogues at `path`: into a
-// temporary file beside it, which then replaces the old library in one rename. Throws
+// temporary file beside it, which then replaces the old library in one rename. The
+// custom range (ids from 100000: what the dealer made) is carried over from the old
+// library. Throws
 // std::runtime_error (or DatabaseError) on failure and leaves the old library alone.
 void buildLibraryFile(const QString& path);
