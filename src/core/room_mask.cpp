@@ -11,17 +11,23 @@
 // path, so the inside is exact whatever the arcs' directions, without depending on
 // seed points that might fall outside the walls.
 void TRoom_OBJ::rebuildMask() {
-    mask.fill(toQRgb(colors::White));
+    QPainterPath outline;
+    if (wall.hasArcApex()) {
+        refreshArcKinds();
+        outline = tracedOutline();
+    } else {
+        outline.addPolygon(QPolygonF(QPolygon(wall.corners())));
+        outline.closeSubpath();
+    }
+    // The plan less the outline, so that every pixel is filled once, white or black.
+    QPainterPath outside;
+    outside.addRect(mask.rect());
+    outside.addPath(outline);
     QPainter painter(&mask);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(toQColor(colors::Red), 0));
-    painter.setBrush(toQColor(colors::Black));
-    if (!wall.hasArcApex()) {
-        painter.drawPolygon(QPolygon(wall.corners()));
-        return;
-    }
-    refreshArcKinds();
-    painter.drawPath(tracedOutline());
+    painter.fillPath(outside, toQColor(colors::White));
+    painter.fillPath(outline, toQColor(colors::Black));
+    painter.strokePath(outline, QPen(toQColor(colors::Red), 0));
 }
 
 // From corner 0 (or the corner before it when corner 0 is an apex), a line to each
