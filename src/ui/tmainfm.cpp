@@ -4,11 +4,13 @@
 #include "quote/program_version.h"
 #include "quote/startup_session.h"
 #include "ui/main_actions.h"
+#include "ui/room_canvas_widget.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -25,6 +27,7 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     buildWorkArea();
     buildStatusBar();
     buildFixedLength();
+    wireRoomCommands();
     connect((*actions_)[QStringLiteral("exit")], &QAction::triggered, this, &QWidget::close);
     connect((*actions_)[QStringLiteral("statistics")], &QAction::triggered, this,
             [this] { showStatistics(); });
@@ -49,6 +52,9 @@ void Tmainfm::buildWorkArea() {
     customerPage->setObjectName(QStringLiteral("customerPage"));
     pages_->addTab(customerPage, QStringLiteral("客户信息"));
     connect(pages_, &QTabWidget::currentChanged, this, [this] { sPageControl1Change(); });
+    canvas_ = new RoomCanvasWidget(session_.cursors(), customerPage);
+    canvas_->hide();
+    canvas_->setParentNotifier([this] { refreshFromRoom(); });
     workArea_->addWidget(startPanel_);
     workArea_->addWidget(pages_);
     setCentralWidget(workArea_);
@@ -129,26 +135,79 @@ bool Tmainfm::FormCreate() {
     (*actions_)[QStringLiteral("savebt")]->setEnabled(false);
     const QString url = session_.held().company.url.toHtmlEscaped();
     homeLink_->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(url));
-    if (session_.held().runIE) {
+    const HeldSettings& held = session_.held();
+    if (held.autoCreateRoom) {
+        NewRoomRequest request;
+        request.name = QStringLiteral("新房间");
+        request.columnWidth = held.gw;
+        request.rowHeight = held.gh;
+        request.roomMode = SquarePanelRoom;
+        CreatNewRoom(request);
+        // The wall drawing tool.
+        active_->editMode = EditAdjustWalls;
+        active_->setTool(ToolDrawWalls);
+        (*actions_)[QStringLiteral("N70")]->setChecked(true);
+    } else {
+        pages_->setCurrentIndex(0);
+        sPageControl1Change();
+    }
+    // The start panel stands in the web pane's place until a project area is needed.
+    if (room_list.empty() && held.runIE) {
         workArea_->setCurrentWidget(startPanel_);
     } else {
         showProjectArea();
     }
-    pages_->setCurrentIndex(0);
-    sPageControl1Change();
     started_ = true;
     return true;
+}
+
+void Tmainfm::CreatNewRoom(const NewRoomRequest& request) {
+    showProjectArea();
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("roomPage"));
+    auto* layout = new QVBoxLayout(page);
+    // The canvas is the work area less 20 pixels each way.
+    layout->setContentsMargins(10, 10, 10, 10);
+
+    RoomContext context;
+    context.canvas = canvas_;
+    context.library = &session_.library();
+    context.prompts = &prompts_;
+    context.initialPaperWidth = std::max(1, workArea_->width() - 20);
+    context.minimumCoverage = session_.held().project.minCoverage;
+    context.undoLimit = session_.held().history;
+    RoomEntry entry = ::CreatNewRoom(context, request);
+    int index = 0;
+    {
+        const QSignalBlocker detached(pages_);
+        index = pages_->addTab(page, entry.room->getName());
+        room_list.push_back(std::move(entry));
+    }
+    pages_->setCurrentIndex(index);
 }
 
 void Tmainfm::showProjectArea() {
     workArea_->setCurrentWidget(pages_);
 }
 
+void Tmainfm::disposOBJ() {
+    canvas_->setRoom(nullptr);
+    active_ = nullptr;
+    while (!room_list.empty()) {
+        room_list.back().room->setCanvas(nullptr);
+        room_list.pop_back();
+    }
+}
+
 void Tmainfm::FormDestroy() {
-    if (!started_ || destroyed_) {
+    if (destroyed_) {
         return;
     }
     destroyed_ = true;
+    disposOBJ();
+    if (!started_) {
+        return;
+    }
     const HeldSettings& held = session_.held();
     closing_.writeExitSettings(held.glen, held.searchHistory);
 }
@@ -163,10 +222,56 @@ void Tmainfm::showStatistics() {
 }
 
 void Tmainfm::sPageControl1Change() {
-    const bool roomActive = pages_->currentIndex() > 0;
-    actions_->wallToolBar()->setVisible(true);
-    actions_->designToolBar()->setVisible(false);
-    panels_[6]->setText(roomActive ? panels_[6]->text() : QString());
+    if (active_) {
+        if (active_->currentProduct.id >= 0) {
+            pickerSelection_ = active_->currentProduct;
+        }
+        active_->stopScrollTimer();
+    }
+    const int index = pages_->currentIndex();
+    active_ =
+        (index >= 1 && index <= int(room_list.size())) ? room_list[index - 1].room.get() : nullptr;
+    canvas_->setRoom(active_);
+    for (const char* name : {"zoomIn", "zoomOut", "centreView"}) {
+        (*actions_)[QString::fromUtf8(name)]->setEnabled(active_ != nullptr);
+    }
+    if (!active_) {
+        canvas_->hide();
+        (*actions_)[QStringLiteral("undo")]->setEnabled(false);
+        (*actions_)[QStringLiteral("redo")]->setEnabled(false);
+        refreshFromRoom();
+        return;
+    }
+    pages_->currentWidget()->layout()->addWidget(canvas_);
+    canvas_->show();
+    active_->setCanvas(canvas_);
+    active_->currentProduct = pickerSelection_;
+    active_->paint();
+    const bool design = active_->editMode == EditDesign;
+    (*actions_)[design ? QStringLiteral("modeDesign") : QStringLiteral("modeRoom")]->setChecked(
+        true);
+    actions_->wallToolBar()->setVisible(!design);
+    actions_->designToolBar()->setVisible(design);
+    refreshFromRoom();
+}
+
+void Tmainfm::refreshFromRoom() {
+    panels_[0]->setText(active_ ? active_->hintText : QString());
+    panels_[6]->setText(active_ ? QString::number(active_->zoom * 10) + u'%' : QString());
+}
+
+void Tmainfm::wireRoomCommands() {
+    const auto onRoom = [this](const char* name, void (TRoom_OBJ::*command)()) {
+        connect((*actions_)[QString::fromUtf8(name)], &QAction::triggered, this, [this, command] {
+            if (active_) {
+                (active_->*command)();
+                refreshFromRoom();
+            }
+        });
+    };
+    onRoom("zoomIn", &TRoom_OBJ::zoomIn);
+    onRoom("zoomOut", &TRoom_OBJ::zoomOut);
+    onRoom("centreView", &TRoom_OBJ::centreView);
 }
 
 void Tmainfm::closeEvent(QCloseEvent* event) {

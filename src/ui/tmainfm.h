@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/current_product.h"
+#include "core/troom_obj.h"
 #include "quote/closing_sequence.h"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <vector>
 
 class MainActions;
 class Prompts;
@@ -12,7 +15,9 @@ class QLabel;
 class QSpinBox;
 class QStackedWidget;
 class QTabWidget;
+class RoomCanvasWidget;
 class StartupSession;
+struct NewRoomRequest;
 
 // The main window: menus and tool bars, the page control with the customer page and
 // one tab per room, the status bar, and the start and closing sequences.
@@ -41,6 +46,13 @@ public:
     // The tab change: the active page decides what the work area shows.
     void sPageControl1Change();
 
+    // Adds a room entry with its tab and makes it the active room.
+    void CreatNewRoom(const NewRoomRequest& request);
+    // The room of the active tab; none on the customer page.
+    TRoom_OBJ* getActiveOBJ() const { return active_; }
+    const std::vector<RoomEntry>& rooms() const { return room_list; }
+    RoomCanvasWidget* canvas() const { return canvas_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -51,6 +63,11 @@ private:
     void buildFixedLength();
     QWidget* buildStartPanel();
     void showProjectArea();
+    void wireRoomCommands();
+    // Status bar texts of the active room: its hint and its zoom.
+    void refreshFromRoom();
+    // Frees the rooms, last first, with the canvas detached.
+    void disposOBJ();
 
     StartupSession& session_;
     Prompts& prompts_;
@@ -62,6 +79,11 @@ private:
     QTabWidget* pages_ = nullptr;
     QLabel* panels_[StatusPanels] = {};
     QSpinBox* fixedLength_ = nullptr;
+    RoomCanvasWidget* canvas_ = nullptr;
+    std::vector<RoomEntry> room_list;
+    TRoom_OBJ* active_ = nullptr;
+    // The product carried from room to room when the tab changes.
+    CurrentProduct pickerSelection_;
     bool started_ = false;
     bool destroyed_ = false;
 };

@@ -3,6 +3,7 @@
 #include "support/scripted_prompts.h"
 #include "ui/main_actions.h"
 #include "ui/program_start.h"
+#include "ui/room_canvas_widget.h"
 #include "ui/tmainfm.h"
 
 #include <QAction>
@@ -15,8 +16,8 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
-TEST(MainWindow, StartsWithCaptionCustomerTabAndStatusPanels) {
-    StagedProgram staged("[setup]\r\nrun_IE=0\r\n");
+TEST(MainWindow, StartsWithCaptionTabsAndStatusPanels) {
+    StagedProgram staged("[setup]\r\ngw=600\r\ngh=450\r\n");
     ScriptedPrompts prompts;
     ProgramStart program(staged.path(), &prompts);
     ASSERT_EQ(program.start(), 0) << qPrintable(prompts.shown.join('\n'));
@@ -27,13 +28,79 @@ TEST(MainWindow, StartsWithCaptionCustomerTabAndStatusPanels) {
                     .match(main->windowTitle())
                     .hasMatch())
         << qPrintable(main->windowTitle());
-    EXPECT_EQ(main->pageControl()->tabText(0), "客户信息");
+    QTabWidget* pages = main->pageControl();
+    ASSERT_EQ(pages->count(), 2);
+    EXPECT_EQ(pages->tabText(0), "客户信息");
+    EXPECT_EQ(pages->tabText(1), "新房间");
+    EXPECT_EQ(pages->currentIndex(), 1);
+    EXPECT_TRUE(pages->isVisible()) << "the project area replaces the start panel";
+    EXPECT_TRUE(main->canvas()->isVisible());
+    EXPECT_TRUE(pages->widget(1)->isAncestorOf(main->canvas()));
+
+    ASSERT_EQ(main->rooms().size(), 1u);
+    TRoom_OBJ* room = main->getActiveOBJ();
+    ASSERT_EQ(room, main->rooms()[0].room.get());
+    EXPECT_EQ(main->rooms()[0].id, -1);
+    EXPECT_EQ(room->getName(), "新房间");
+    EXPECT_EQ(room->columnWidth(1), 600);
+    EXPECT_EQ(room->rowHeight(1), 450);
+    EXPECT_EQ(room->roomstyle, SquarePanelRoom);
+    EXPECT_EQ(room->wall.pointCount(), 0);
+    EXPECT_EQ(room->editMode, EditAdjustWalls);
+    EXPECT_EQ(room->tool, ToolDrawWalls);
+    EXPECT_EQ(room->canvas, static_cast<RoomCanvas*>(main->canvas()));
+    EXPECT_TRUE(main->actions()["N70"]->isChecked());
+    EXPECT_EQ(main->statusPanel(6)->text(), "100%");
     for (int i = 0; i < Tmainfm::StatusPanels; ++i) {
         QLabel* panel = main->findChild<QLabel*>(QStringLiteral("statusPanel%1").arg(i));
         ASSERT_NE(panel, nullptr) << i;
         EXPECT_EQ(panel->parentWidget(), main->statusBar()) << i;
     }
     EXPECT_TRUE(prompts.shown.isEmpty()) << qPrintable(prompts.shown.join('\n'));
+}
+
+TEST(MainWindow, WithoutTheStartRoomTheStartPanelShows) {
+    StagedProgram staged("[setup]\r\nautocreateroom=0\r\n");
+    ScriptedPrompts prompts;
+    ProgramStart program(staged.path(), &prompts);
+    ASSERT_EQ(program.start(), 0);
+    Tmainfm* main = program.mainWindow();
+    EXPECT_EQ(main->pageControl()->count(), 1);
+    EXPECT_EQ(main->getActiveOBJ(), nullptr);
+    EXPECT_FALSE(main->pageControl()->isVisible());
+    QWidget* start = main->findChild<QWidget*>("startPanel");
+    ASSERT_NE(start, nullptr);
+    EXPECT_TRUE(start->isVisible());
+    EXPECT_FALSE(main->actions()["zoomIn"]->isEnabled());
+}
+
+TEST(MainWindow, RoomTabsCarryTheCurrentProductAndTheZoom) {
+    StagedProgram staged;
+    ScriptedPrompts prompts;
+    ProgramStart program(staged.path(), &prompts);
+    ASSERT_EQ(program.start(), 0);
+    Tmainfm* main = program.mainWindow();
+    TRoom_OBJ* first = main->getActiveOBJ();
+    ASSERT_NE(first, nullptr);
+    first->currentProduct = {12, 0, 1};
+    NewRoomRequest request;
+    request.name = "  客厅 ";
+    main->CreatNewRoom(request);
+    ASSERT_EQ(main->pageControl()->count(), 3);
+    EXPECT_EQ(main->pageControl()->tabText(2), "客厅");
+    TRoom_OBJ* second = main->getActiveOBJ();
+    ASSERT_NE(second, first);
+    EXPECT_EQ(second->currentProduct.id, 12);
+    EXPECT_EQ(second->currentProduct.orientation, 1);
+    EXPECT_TRUE(main->pageControl()->widget(2)->isAncestorOf(main->canvas()));
+
+    main->actions()["zoomIn"]->trigger();
+    EXPECT_EQ(second->zoom, 12);
+    EXPECT_EQ(main->statusPanel(6)->text(), "120%");
+    main->showStatistics();
+    EXPECT_EQ(main->getActiveOBJ(), nullptr);
+    EXPECT_FALSE(main->canvas()->isVisible());
+    EXPECT_EQ(main->statusPanel(6)->text(), "");
 }
 
 TEST(MainWindow, CommandsOfLaterSubsystemsStayDisabled) {
