@@ -1,6 +1,7 @@
 #include "core/arc_geometry.h"
 
 #include <QLineF>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -10,19 +11,15 @@ namespace {
 // 2π as the area term has always used it.
 constexpr double fullTurn = 6.2831852;
 
-double toDegrees(double radians) {
-    return radians * 180.0 / M_PI;
-}
-
 // Angle of `p` around `centre`, counter-clockwise on the canvas, in [0, 360).
 double canvasAngle(QPointF centre, QPoint p) {
-    const double a = toDegrees(std::atan2(centre.y() - p.y(), p.x() - centre.x()));
+    const double a = qRadiansToDegrees(std::atan2(centre.y() - p.y(), p.x() - centre.x()));
     return a < 0 ? a + 360.0 : a;
 }
 
+// Degrees from one angle to another going counter-clockwise, in [0, 360).
 double counterClockwiseSpan(double from, double to) {
-    const double span = std::fmod(to - from + 720.0, 360.0);
-    return span;
+    return std::fmod(to - from + 720.0, 360.0);
 }
 
 } // namespace

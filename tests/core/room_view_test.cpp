@@ -155,11 +155,3 @@ TEST_F(RoomView, TimerTicksScrollAtTheLastPointerPoint) {
     room.stopScrollTimer();
     EXPECT_FALSE(room.scrollTimerActive());
 }
-
-TEST(RoomRulerStep, FollowsTheZoomLevel) {
-    EXPECT_EQ(TRoom_OBJ::rulerStepForZoom(2), 100);
-    EXPECT_EQ(TRoom_OBJ::rulerStepForZoom(4), 50);
-    EXPECT_EQ(TRoom_OBJ::rulerStepForZoom(8), 20);
-    EXPECT_EQ(TRoom_OBJ::rulerStepForZoom(14), 20);
-    EXPECT_EQ(TRoom_OBJ::rulerStepForZoom(16), 10);
-}
