@@ -12,13 +12,19 @@
 #include "ui/yz_application.h"
 
 #include <QAction>
+#include <QIcon>
 
 void prepareApplication(YzApplication& app) {
     QCoreApplication::setOrganizationName(QStringLiteral("yanzhou"));
     QCoreApplication::setApplicationName(QStringLiteral("yanzhou"));
     QCoreApplication::setApplicationVersion(programVersion());
-    // The task bar shows the desktop entry's name, the application title.
-    QGuiApplication::setDesktopFileName(QStringLiteral("yanzhou"));
+    // The task bar shows the desktop entry's name, the application title, and its icon.
+    const QString id = QStringLiteral("cn.yanzhou_diaoding.designer");
+    QGuiApplication::setDesktopFileName(id);
+    const QString installedIcon = QCoreApplication::applicationDirPath() +
+                                  QStringLiteral("/../share/icons/hicolor/256x256/apps/") + id +
+                                  QStringLiteral(".png");
+    QApplication::setWindowIcon(QIcon::fromTheme(id, QIcon(installedIcon)));
     installChineseTranslations(app);
     useChineseFonts();
 }
