@@ -53,10 +53,11 @@ bool ClosingSequence::askToSave() {
 }
 
 void ClosingSequence::remindOfBackup() {
-    if (!backupReminderDue(clock_(), setup_.read(setup::backup))) {
+    // Without a backup command there is nothing to offer.
+    if (!hooks_.runBackup || !backupReminderDue(clock_(), setup_.read(setup::backup))) {
         return;
     }
-    if (!prompts_.confirm(QStringLiteral("请备份您的数据库")) || !hooks_.runBackup) {
+    if (!prompts_.confirm(QStringLiteral("请备份您的数据库"))) {
         return;
     }
     try {

@@ -33,7 +33,7 @@ public:
 
     CloseHooks& hooks() { return hooks_; }
 
-    // Asks about an edited project and shows the backup reminder when the day calls for
+    // Asks about an edited project and offers the backup command when the day calls for
     // it, also after the close was refused. Returns whether the window may close. A save
     // that fails keeps the window open, so that the project is not lost.
     bool FormCloseQuery();

@@ -5,17 +5,22 @@
 #include <cstdio>
 #include <exception>
 
-YzApplication::YzApplication(int& argc, char** argv) : QApplication(argc, argv) {}
-
-bool YzApplication::notify(QObject* receiver, QEvent* event) {
+bool deliverShowingErrors(const std::function<bool()>& deliver, const ErrorDisplay& show) {
     try {
-        return QApplication::notify(receiver, event);
+        return deliver();
     } catch (const DatabaseError& e) {
         show(QString::fromStdString(e.what()));
     } catch (const std::exception& e) {
         show(QString::fromStdString(e.what()));
     }
     return false;
+}
+
+YzApplication::YzApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool YzApplication::notify(QObject* receiver, QEvent* event) {
+    return deliverShowingErrors([&] { return QApplication::notify(receiver, event); },
+                                [this](const QString& message) { show(message); });
 }
 
 void YzApplication::show(const QString& message) {

@@ -4,13 +4,17 @@
 
 #include <functional>
 
+using ErrorDisplay = std::function<void(const QString& message)>;
+
+// Runs one event delivery. An engine error (or any other exception) that a handler lets
+// through is shown with its message and the delivery counts as not handled.
+bool deliverShowingErrors(const std::function<bool()>& deliver, const ErrorDisplay& show);
+
 // The application object. Engine errors that no operation catches reach the event loop
-// here: they are shown with the engine's message and the operation that raised them
-// stops, while the program goes on.
+// here: they are shown and the operation that raised them stops, while the program
+// goes on.
 class YzApplication : public QApplication {
 public:
-    using ErrorDisplay = std::function<void(const QString& message)>;
-
     YzApplication(int& argc, char** argv);
 
     // Where the messages go (the shared message box); stderr until set.

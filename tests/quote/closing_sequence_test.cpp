@@ -88,6 +88,14 @@ TEST(ClosingSequence, ReminderFollowsTheStoredBackupDay) {
     EXPECT_EQ(c.backups, 0);
 }
 
+TEST(ClosingSequence, NoReminderWithoutABackupCommand) {
+    Closing c;
+    c.today = QDate(2024, 5, 5);
+    c.sequence.hooks().runBackup = nullptr;
+    EXPECT_TRUE(c.sequence.FormCloseQuery());
+    EXPECT_TRUE(c.prompts.shown.isEmpty());
+}
+
 TEST(ClosingSequence, AFailedSaveKeepsTheWindowOpen) {
     Closing c;
     c.edited = true;

@@ -1,0 +1,79 @@
+#include "quote/held_settings.h"
+#include "quote/setup_file.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+#include "ui/tsetupfm.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SettingsWindow {
+    TempFolder home;
+    SetupFile setup{home.file("setup.ini")};
+    HeldSettings held;
+    ScriptedPrompts prompts;
+    int pushes = 0;
+    int statistics = 0;
+    Tsetupfm window{{setup, held, prompts, {}, [this] { ++pushes; }, [this] { ++statistics; }}};
+
+    template <class T> T* field(const char* name) { return window.findChild<T*>(name); }
+    void click(const char* name) { field<QPushButton>(name)->click(); }
+};
+
+} // namespace
+
+TEST(SettingsWindow, ReadsTheFileWhenCreatedAndPreviewsTheNumber) {
+    SettingsWindow w;
+    EXPECT_EQ(w.window.windowTitle(), "参数设置");
+    EXPECT_EQ(w.pushes, 1);
+    EXPECT_EQ(w.field<QLabel>("preview")->text(), "0000");
+    w.field<QLineEdit>("prefix")->setText("HT");
+    w.field<QSpinBox>("index")->setValue(12);
+    EXPECT_EQ(w.field<QLabel>("preview")->text(), "HT0012");
+    w.field<QSpinBox>("digits")->setValue(1);
+    EXPECT_EQ(w.field<QLabel>("preview")->text(), "HT12");
+    EXPECT_EQ(w.field<QSpinBox>("history")->singleStep(), 10);
+    EXPECT_EQ(w.field<QSpinBox>("history")->maximum(), 50);
+}
+
+TEST(SettingsWindow, ApplyStoresAndShowsTheStatistics) {
+    SettingsWindow w;
+    w.field<QLineEdit>("prefix")->setText("NO");
+    w.field<QSpinBox>("zk")->setValue(95);
+    w.click("applyButton");
+    EXPECT_EQ(w.setup.read(setup::proqianzui), "NO");
+    EXPECT_EQ(w.setup.read(setup::zk), 95);
+    EXPECT_EQ(w.statistics, 1);
+    EXPECT_TRUE(w.held.discount.visible);
+    EXPECT_EQ(w.held.numbering.prefix, "NO");
+}
+
+TEST(SettingsWindow, RefusedDiscountKeepsTheWindowAndItsValues) {
+    SettingsWindow w;
+    w.window.show();
+    w.field<QSpinBox>("zk")->setValue(80);
+    w.field<QSpinBox>("minzk")->setValue(90);
+    w.click("okButton");
+    EXPECT_EQ(w.prompts.messages(), QStringList({"折扣数据错误！"}));
+    EXPECT_TRUE(w.window.isVisible());
+    EXPECT_EQ(w.field<QSpinBox>("zk")->value(), 80);
+    EXPECT_EQ(w.statistics, 0);
+    EXPECT_FALSE(QFileInfo::exists(w.setup.path()));
+}
+
+TEST(SettingsWindow, ClosingReloadsTheStoredValues) {
+    SettingsWindow w;
+    w.window.show();
+    const int before = w.pushes;
+    w.field<QLineEdit>("prefix")->setText("unsaved");
+    w.click("cancelButton");
+    EXPECT_FALSE(w.window.isVisible());
+    EXPECT_EQ(w.field<QLineEdit>("prefix")->text(), "");
+    EXPECT_GT(w.pushes, before);
+    EXPECT_FALSE(QFileInfo::exists(w.setup.path()));
+}
