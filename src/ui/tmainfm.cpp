@@ -133,6 +133,7 @@ bool Tmainfm::FormCreate() {
         return false;
     }
     (*actions_)[QStringLiteral("savebt")]->setEnabled(false);
+    TRoom_OBJ::setWebAddress(session_.held().company.url);
     const QString url = session_.held().company.url.toHtmlEscaped();
     homeLink_->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(url));
     const HeldSettings& held = session_.held();

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QImage>
 #include <QImageWriter>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 namespace {
@@ -96,6 +97,29 @@ TEST(StartupSession, StartOpensBothUpgradesAndMakesTheWorkingFolders) {
     for (const char* folder : {"设计文件", "导出文件", "数据文件", "备份文件"}) {
         EXPECT_TRUE(QFileInfo(home.file(QString::fromUtf8(folder))).isDir()) << folder;
     }
+}
+
+TEST(StartupSession, ASecondStartChangesNothing) {
+    TempFolder home;
+    stageProgramFolder(home);
+    const auto schema = [&](const char* file) {
+        Database db;
+        EXPECT_TRUE(db.open(home.file(QString::fromUtf8(file))));
+        QStringList parts;
+        QSqlQuery q = db.exec("select sql from sqlite_master order by name");
+        while (q.next()) {
+            parts << q.value(0).toString();
+        }
+        return parts.join('\n');
+    };
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartupSession(home.path()).initDB(prompts));
+    const QString library = schema("数据文件/db.data");
+    const QString store = schema("数据文件/Userdb.data");
+    ASSERT_TRUE(StartupSession(home.path()).initDB(prompts));
+    EXPECT_EQ(schema("数据文件/db.data"), library);
+    EXPECT_EQ(schema("数据文件/Userdb.data"), store);
+    EXPECT_TRUE(prompts.shown.isEmpty());
 }
 
 TEST(StartupSession, CursorsLoadIntoTheirSlotsWithTheirHotspot) {
