@@ -35,6 +35,9 @@ ProgramStart::ProgramStart(const QString& programFolder, Prompts* prompts)
       session_(std::make_unique<StartupSession>(programFolder)) {}
 
 ProgramStart::~ProgramStart() {
+    if (auto* app = dynamic_cast<YzApplication*>(QCoreApplication::instance())) {
+        app->setErrorDisplay({});
+    }
     // The windows parented to the main window go with it.
     main_.reset();
 }

@@ -147,6 +147,7 @@ bool Tmainfm::FormCreate() {
         // The wall drawing tool.
         active_->editMode = EditAdjustWalls;
         active_->setTool(ToolDrawWalls);
+        active_->recordStep();
         (*actions_)[QStringLiteral("N70")]->setChecked(true);
     } else {
         pages_->setCurrentIndex(0);
