@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/color.h"
+
 #include <QImage>
 #include <QString>
 #include <QtGlobal>
@@ -8,7 +10,7 @@
 struct tpic_rec {
     qint32 id = 0;
     QString title;
-    QImage picture;    // turned to the orientation
+    QImage picture;    // turned to the orientation; null when the stored picture is unreadable
     qint32 width = 0;  // mm across, after orientation
     qint32 height = 0; // mm down, after orientation
     quint8 orientation = 0;
@@ -16,4 +18,8 @@ struct tpic_rec {
     double price = 0;
     QString unit;
     qint32 topCategory = 0;
+    // Floating products and the kinds after them are drawn leaving out the pixels of the
+    // colour of their picture's pixel (1, 1); panels and appliances are opaque.
+    bool transparent = false;
+    TColor transparentColor = colors::White;
 };

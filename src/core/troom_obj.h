@@ -3,6 +3,7 @@
 #include "core/current_product.h"
 #include "core/menu_model.h"
 #include "core/room_creation.h"
+#include "core/tdianqi_rec.h"
 #include "core/troom_wall.h"
 #include "platform/color.h"
 
@@ -14,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 class QPainterPath;
@@ -143,6 +145,76 @@ public:
 
     // Records one undo step after a completed edit.
     void recordStep();
+
+    // --- Placement model (src/design/*.cpp): products in the grid and above it, counting.
+
+    // The columns and rows that a product of width x height mm spans from a cell.
+    struct CellSpan {
+        bool fits = false;
+        int columns = 0; // columns c .. c + columns - 1
+        int rows = 0;    // rows r .. r + rows - 1
+    };
+    // Which sizes the unbounded span test compares.
+    enum class SpanAxes { Width, Height, Both };
+    using PanelPainter = std::function<void(GridCell anchor, const tpic_rec&, CellSpan)>;
+
+    // The product in an orientation from the room's cache, read from the library on first
+    // use; null when the library has no such product.
+    tpic_rec* productLookup(int id, int orientation);
+    // Whether width x height mm covers whole columns and rows from the cell exactly,
+    // looking no further than 10 cells past the active range.
+    CellSpan spanTest(GridCell cell, int width, int height) const;
+    // The same up to the grid's last column and row, comparing only the sizes asked.
+    CellSpan spanTestUnbounded(GridCell cell, int width, int height, SpanAxes axes) const;
+    // The cell's rectangle in mm; with a size, the block of that size from the cell.
+    ObjectBox cellRectangle(GridCell cell) const;
+    ObjectBox blockRectangle(GridCell cell, int width, int height) const;
+    // The block's rectangle in plan cm (mm / 10, rounded).
+    ObjectBox blockPlanRectangle(GridCell cell, int width, int height) const;
+
+    // Lays the current product turned to `orientation` with its anchor at the cell,
+    // replacing the panel there; false when the product is unknown or does not fit.
+    bool placePanel(GridCell cell, int orientation);
+    // Takes out the panel the cell belongs to and subtracts its count.
+    bool removePanel(GridCell cell);
+    // The value of a covered cell of the panel anchored at `anchor`, and back.
+    static qint32 coveredCellValue(GridCell anchor);
+    static GridCell coveredCellAnchor(qint32 value);
+    // Rewrites the covered cells of every panel, row by row over the active range: the
+    // first anchor keeps shared cells, an anchor that does not fit is emptied. `drawPanel`
+    // is called for every panel kept.
+    void normaliseCoveredCells(const PanelPainter& drawPanel = {});
+
+    // Snaps an appliance to the cell under its top-left corner and marks the panels under
+    // it, removing those that reach out of it; false when it does not cover whole cells.
+    bool seatAppliance(tdianqi_rec& object);
+    void reseatAllAppliances();
+    // Canvas rectangles that touch or overlap by up to 2 pixels do not overlap.
+    static bool applianceOverlap(const ObjectBox& a, const ObjectBox& b);
+    // The topmost object whose canvas rectangle holds the point (edges included), or -1.
+    int hitTest(QPoint canvasPoint) const;
+    // Selects by a click; whether an object was hit. Ctrl toggles; the right button
+    // selects nothing.
+    bool selectionClick(Qt::MouseButton button, bool ctrl, QPoint canvasPoint);
+    void clearSelection();
+    // Writes the object's plan and canvas rectangles from its position, its product and
+    // the view; the product, or null (rectangles unchanged) when it is unknown.
+    const tpic_rec* refreshObjectRectangles(tdianqi_rec& object);
+
+    // Rebuilds the bill lines from the grid and the objects, deletes the objects outside
+    // the room and refreshes the statistics list.
+    void recount();
+    // 1 when the panel anchored at the cell counts, else 0; a panel wholly outside the
+    // room is removed.
+    int panelContribution(GridCell anchor);
+    // Adds the metres of strip of every column (row) to the strip products.
+    void stripMeasurement();
+    void addQuantity(int productId, double amount);
+    // Drops the bill lines of quantity 0 and rewrites the statistics list.
+    void statisticsRefresh();
+
+    // productCache by (id, orientation); the cache owns the items.
+    std::unordered_map<quint64, tpic_rec*> productIndex;
 
     // --- State, in the order the room has always kept it.
     bool historySuppressed = false; // recording an undo step does nothing while set

@@ -1,0 +1,35 @@
+#include "design/mask_reader.h"
+
+#include "platform/color.h"
+
+#include <algorithm>
+
+static_assert((toQRgb(colors::White) & 0xFFFFFF) == 0xFFFFFF);
+static_assert((toQRgb(colors::Red) & 0xFFFFFF) == 0xFF0000);
+
+MaskReader::MaskReader(const QImage& mask) {
+    const QImage* source = &mask;
+    if (mask.format() != QImage::Format_RGB32 && mask.format() != QImage::Format_ARGB32) {
+        converted_ = mask.convertToFormat(QImage::Format_RGB32);
+        source = &converted_;
+    }
+    bits_ = source->constBits();
+    bytesPerLine_ = source->bytesPerLine();
+    width_ = source->width();
+    height_ = source->height();
+}
+
+qint64 MaskReader::countInside(const ObjectBox& box) const {
+    const int left = std::max(box.left, 0);
+    const int right = std::min(box.right, width_ - 1);
+    const int top = std::max(box.top, 0);
+    const int bottom = std::min(box.bottom, height_ - 1);
+    qint64 count = 0;
+    for (int y = top; y <= bottom; ++y) {
+        const QRgb* pixels = row(y);
+        for (int x = left; x <= right; ++x) {
+            count += (pixels[x] & 0xFFFFFF) != WhiteRgb;
+        }
+    }
+    return count;
+}

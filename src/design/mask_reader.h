@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/tdianqi_rec.h"
+
+#include <QImage>
+
+// Reads the room mask row by row, straight from its pixel rows: white outside the room,
+// red on the outline, black inside. Points beyond the bitmap are outside (white). The
+// mask must not change while a reader is in use.
+class MaskReader {
+public:
+    explicit MaskReader(const QImage& mask);
+
+    bool inside(int x, int y) const { return !white(x, y); }
+    bool white(int x, int y) const { return colourAt(x, y) == WhiteRgb; }
+    bool red(int x, int y) const { return colourAt(x, y) == RedRgb; }
+    // The inside pixels of a plan rectangle, both edges included.
+    qint64 countInside(const ObjectBox& box) const;
+
+private:
+    static constexpr QRgb WhiteRgb = 0xFFFFFF;
+    static constexpr QRgb RedRgb = 0xFF0000;
+
+    QRgb colourAt(int x, int y) const {
+        if (x < 0 || y < 0 || x >= width_ || y >= height_) {
+            return WhiteRgb;
+        }
+        return row(y)[x] & 0xFFFFFF;
+    }
+    const QRgb* row(int y) const {
+        return reinterpret_cast<const QRgb*>(bits_ + qsizetype(y) * bytesPerLine_);
+    }
+
+    QImage converted_; // only when the mask is not 32-bit RGB
+    const uchar* bits_ = nullptr;
+    qsizetype bytesPerLine_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+};

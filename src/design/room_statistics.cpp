@@ -1,0 +1,62 @@
+#include "design/room_statistics.h"
+
+#include "core/ppdu_id.h"
+#include "core/rounding.h"
+#include "core/troom_obj.h"
+#include "library/product_library.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+void RoomStatisticsView::setRows(std::vector<StatisticsRow> rows) {
+    rows_ = std::move(rows);
+    if (rowsChanged) {
+        rowsChanged();
+    }
+}
+
+QString RoomStatisticsView::sizeText(const Ppdu_id& line) {
+    if (line.style == KindSquarePanel || line.style == KindAppliance) {
+        return QString::number(line.width) + u'X' + QString::number(line.height);
+    }
+    return QString::number(line.height);
+}
+
+QString RoomStatisticsView::quantityText(double quantity) {
+    const double rounded = double(rounding::halfEven64(quantity * 100)) / 100;
+    return QString::number(rounded, 'g', QLocale::FloatingPointShortest);
+}
+
+// Headings follow the library's categories in the order the query returns them; a
+// category without lines shows no heading. Within a category the lines run from the
+// last counted product to the first.
+void TRoom_OBJ::statisticsRefresh() {
+    std::erase_if(billLines,
+                  [](const std::unique_ptr<Ppdu_id>& line) { return line->number == 0; });
+    if (!statisticsView) {
+        return;
+    }
+    std::vector<StatisticsRow> rows;
+    const std::vector<CategoryRow> categories =
+        library ? ProductLibrary(*library).allCategories() : std::vector<CategoryRow>{};
+    for (const CategoryRow& category : categories) {
+        const std::size_t heading = rows.size();
+        rows.push_back(
+            {u'［' + category.name + u'］', {QString(), QString(), QString()}, 0, category.id});
+        for (auto line = billLines.rbegin(); line != billLines.rend(); ++line) {
+            const Ppdu_id& l = **line;
+            if (l.cailiao_id == category.id) {
+                rows.push_back({QStringLiteral("  ") + l.title,
+                                {RoomStatisticsView::sizeText(l),
+                                 RoomStatisticsView::quantityText(l.number), l.danwei},
+                                1,
+                                l.id});
+            }
+        }
+        if (rows.size() == heading + 1) {
+            rows.pop_back();
+        }
+    }
+    statisticsView->setRows(std::move(rows));
+}
