@@ -19,7 +19,8 @@ GridCell TRoom_OBJ::coveredCellAnchor(qint32 value) {
 }
 
 bool TRoom_OBJ::placePanel(GridCell at, int orientation) {
-    if (!isGridCell(at) || currentProduct.id < 0) {
+    // The orientation is the units digit of the cell attribute.
+    if (!isGridCell(at) || currentProduct.id < 0 || orientation < 0 || orientation > 3) {
         return false;
     }
     const tpic_rec* product = productLookup(currentProduct.id, orientation);

@@ -28,6 +28,8 @@ TEST_F(PanelPlacement, PlacingWritesOnlyTheAnchorWithItsOrientation) {
 TEST_F(PanelPlacement, NothingIsPlacedThatIsUnknownOrDoesNotFit) {
     choose(999);
     EXPECT_FALSE(room->placePanel({31, 31}, 0));
+    choose(sample::Panel300);
+    EXPECT_FALSE(room->placePanel({31, 31}, 13)) << "not an orientation code";
     room->currentProduct.id = -1;
     EXPECT_FALSE(room->placePanel({31, 31}, 0));
     TestLibrary other;
