@@ -263,17 +263,18 @@ void Tmainfm::refreshFromRoom() {
 }
 
 void Tmainfm::wireRoomCommands() {
-    const auto onRoom = [this](const char* name, void (TRoom_OBJ::*command)()) {
-        connect((*actions_)[QString::fromUtf8(name)], &QAction::triggered, this, [this, command] {
-            if (active_) {
-                (active_->*command)();
-                refreshFromRoom();
-            }
-        });
+    const auto onRoom = [this](const char* name, std::function<void(TRoom_OBJ&)> command) {
+        connect((*actions_)[QString::fromUtf8(name)], &QAction::triggered, this,
+                [this, command = std::move(command)] {
+                    if (active_) {
+                        command(*active_);
+                        refreshFromRoom();
+                    }
+                });
     };
-    onRoom("zoomIn", &TRoom_OBJ::zoomIn);
-    onRoom("zoomOut", &TRoom_OBJ::zoomOut);
-    onRoom("centreView", &TRoom_OBJ::centreView);
+    onRoom("zoomIn", [](TRoom_OBJ& room) { room.zoomIn(); });
+    onRoom("zoomOut", [](TRoom_OBJ& room) { room.zoomOut(); });
+    onRoom("centreView", [](TRoom_OBJ& room) { room.centreView(); });
 }
 
 void Tmainfm::closeEvent(QCloseEvent* event) {

@@ -14,15 +14,16 @@ namespace {
 
 // Runs `act` on the modal window as soon as it is up.
 void whenModal(std::function<void(QWidget&)> act) {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [act, poll] {
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
         if (QWidget* w = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
             act(*w);
-        } else {
-            QTimer::singleShot(5, *poll);
         }
-    };
-    QTimer::singleShot(0, *poll);
+    });
+    timer->start();
 }
 
 void clickButton(QWidget& window, const QString& caption) {
