@@ -5,6 +5,8 @@
 
 #include <QFont>
 
+#include <algorithm>
+
 namespace {
 
 constexpr TColor ScrollMarkerColor = colors::Blue;
@@ -77,6 +79,8 @@ void TRoom_OBJ::paintScrollMarkers(Surface& surface) const {
 void TRoom_OBJ::paintSignature(Surface& surface) const {
     surface.setFont(QFont(), colors::Grey);
     surface.setBrushClear();
-    surface.textOut(canvasWidth() - 220, canvasHeight() - 20,
-                    QStringLiteral("砚舟集成吊顶设计软件 ") + webAddress());
+    const QString text = QStringLiteral("砚舟集成吊顶设计软件 ") + webAddress();
+    // 220 pixels from the right edge, moved left as far as a longer address needs.
+    const int x = std::min(canvasWidth() - 220, canvasWidth() - surface.textWidth(text) - 6);
+    surface.textOut(x, canvasHeight() - 20, text);
 }
