@@ -129,6 +129,27 @@ public:
     // Every arc apex gets kind 1 when it adds area, 2 when it takes area away.
     void refreshArcKinds();
 
+    // --- Room records (src/core/room_records*.cpp): the byte streams RoomWall (name, mode
+    // and outline), RoomKouban (grid sizes and panels) and RoomDianqi (placed objects) of
+    // the room's store row. Read a room in this order: readWall, readKouban, readDianqi.
+    // A writer empties the stream and writes from its start; false without a stream. A
+    // reader is false without a stream, when the stream ends early, or when it is corrupt
+    // (an impossible length or count, a size or strip range outside the grid); only the
+    // last shows its message through `prompts`. What was read before stays in the room.
+
+    bool writeWall(QByteArray* stream) const;
+    // The name and mode are those given (the row's columns), not the stored ones.
+    bool readWall(const QByteArray* stream, const QString& name, int mode);
+    // Refreshes the active range first: the cell block covers the rows that the reader
+    // computes from the outline. False as well for a room mode without a layout.
+    bool writeKouban(QByteArray* stream);
+    // The layout of the room's mode; recomputes the active range.
+    bool readKouban(const QByteArray* stream);
+    bool writeDianqi(QByteArray* stream) const;
+    // Appends the objects, unselected; appliances of a square-panel room are snapped to
+    // the cell under their top-left corner.
+    bool readDianqi(const QByteArray* stream);
+
     void paint();
     // The text after the program's name in the corner of the canvas.
     static void setWebAddress(const QString& address);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+// Reads the little-endian fields of a flat byte stream from its start, never past its
+// end: a field that the bytes left cannot hold is not read and ends the stream.
+class ByteReader {
+public:
+    explicit ByteReader(const QByteArray& bytes) : bytes_(bytes) {}
+
+    // False, with `value` unchanged, when fewer bytes are left than the field needs.
+    bool read(qint32& value);
+    bool read(quint8& value);
+    // Passes over `count` bytes; false when fewer are left (or count is negative).
+    bool skip(qint64 count);
+
+    qint64 left() const { return bytes_.size() - position_; }
+    // Whether `count` records of `size` bytes fit in the bytes left; a negative count
+    // never fits.
+    bool holds(qint64 count, qint64 size) const;
+
+private:
+    bool take(qint64 count, const char*& at);
+
+    const QByteArray& bytes_;
+    qint64 position_ = 0;
+};
+
+// Appends little-endian fields to a byte array.
+class ByteWriter {
+public:
+    explicit ByteWriter(QByteArray& out) : out_(out) {}
+
+    void write(qint32 value);
+    void write(quint8 value) { out_.append(char(value)); }
+    void write(const QByteArray& raw) { out_.append(raw); }
+
+private:
+    QByteArray& out_;
+};
