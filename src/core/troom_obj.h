@@ -133,9 +133,10 @@ public:
     // and outline), RoomKouban (grid sizes and panels) and RoomDianqi (placed objects) of
     // the room's store row. Read a room in this order: readWall, readKouban, readDianqi.
     // A writer empties the stream and writes from its start; false without a stream. A
-    // reader is false without a stream, when the stream ends early, or when it is corrupt
-    // (an impossible length or count, a size or strip range outside the grid); only the
-    // last shows its message through `prompts`. What was read before stays in the room.
+    // reader is false without a stream, when the stream ends early or its end marker is
+    // missing, or when it is corrupt (an impossible length or count, a size or strip range
+    // outside the grid); only the last shows its message through `prompts`. What was read
+    // before stays in the room.
 
     bool writeWall(QByteArray* stream) const;
     // The name and mode are those given (the row's columns), not the stored ones.
