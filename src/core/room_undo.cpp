@@ -1,4 +1,64 @@
+#include "core/historyrec.h"
 #include "core/troom_obj.h"
 
-// The history of snapshots comes with the undo feature; until then nothing is kept.
-void TRoom_OBJ::recordStep() {}
+#include <algorithm>
+
+void TRoom_OBJ::recordStep() {
+    if (historySuppressed) {
+        return;
+    }
+    try {
+        // A new step ends the redo tail; then the oldest steps go while more than the
+        // limit would stay behind the new one. (Dropping the tail first also when the
+        // list is full keeps a redo step from landing behind the new one.)
+        const std::size_t kept = std::size_t(std::max(undoPosition + 1, 0));
+        if (undoList.size() > kept) {
+            undoList.resize(kept);
+        }
+        const std::size_t behind = std::size_t(std::max(undoLimit, 0));
+        if (undoList.size() > behind) {
+            undoList.erase(undoList.begin(), undoList.end() - std::ptrdiff_t(behind));
+        }
+        undoList.push_back(historyrec::capture(*this));
+        undoPosition = int(undoList.size()) - 1;
+        roomChanged = false;
+        canRedo = false;
+        canUndo = true;
+        notifyHost();
+    } catch (...) {
+        // A step that cannot be kept (out of memory) leaves the history as it got.
+    }
+}
+
+void TRoom_OBJ::undo() {
+    if (undoPosition <= 0 || undoList.empty()) {
+        return;
+    }
+    restoreStep(std::min(undoPosition, int(undoList.size())) - 1);
+    canUndo = undoPosition > 0;
+    canRedo = true;
+    notifyHost();
+}
+
+void TRoom_OBJ::redo() {
+    if (undoPosition >= int(undoList.size()) - 1) {
+        return;
+    }
+    restoreStep(std::max(undoPosition, -1) + 1);
+    canRedo = undoPosition < int(undoList.size()) - 1;
+    canUndo = true;
+    notifyHost();
+}
+
+void TRoom_OBJ::restoreStep(int index) {
+    if (index < 0 || index >= int(undoList.size())) {
+        return;
+    }
+    undoPosition = index;
+    undoList[std::size_t(index)]->restoreInto(*this);
+    computeActiveRange();
+    rebuildMask();
+    paint();
+    recount(); // refreshes the statistics list as well
+    notifyHost();
+}

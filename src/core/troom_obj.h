@@ -168,6 +168,26 @@ public:
     // Records one undo step after a completed edit.
     void recordStep();
 
+    // --- Undo, redo, flip and rotate (src/core/room_undo*.cpp, room_history.cpp and
+    // src/core/room_transform*.cpp).
+
+    // One snapshot back; nothing at the oldest. Sets canUndo and canRedo, notifies the host.
+    void undo();
+    // One snapshot forward; nothing at the newest.
+    void redo();
+    // Brings the room back to snapshot `index` (nothing for an index outside the list),
+    // then rebuilds the active range and the mask, paints and recounts.
+    void restoreStep(int index);
+    // Mirror the outline about the middle of its bounds and paint. Cells and objects stay
+    // where they are; no undo step, the room modified flag is left alone.
+    void flipHorizontal();
+    void flipVertical();
+    // A quarter turn clockwise on the canvas of the whole room: outline, grid sizes,
+    // panels, strips (mode 1 becomes 2 and back) and objects; then the grid is re-centred
+    // on the plan and one undo step is recorded. A room whose active range was never
+    // computed turns its outline only.
+    void rotateRoom();
+
     // --- Placement model (src/design/*.cpp): products in the grid and above it, counting.
 
     // The columns and rows that a product of width x height mm spans from a cell.
