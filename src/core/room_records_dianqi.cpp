@@ -1,34 +1,13 @@
 #include "core/room_records.h"
-#include "core/rounding.h"
 #include "core/tdianqi_rec.h"
 #include "core/troom_obj.h"
 #include "library/product_library.h"
-
-#include <limits>
 
 using room_records::Outcome;
 
 namespace {
 
 constexpr qint64 ObjectSize = 5 * 4; // id, orientation, x, y, kind
-
-// The first step of seating: the appliance's top-left corner moves to the top-left
-// corner of the cell under (x + 1, y + 1), which becomes its seat. Off the grid it stays.
-void snapToSeatCell(TRoom_OBJ& room, tdianqi_rec& object) {
-    constexpr qint32 beyondEveryCell = std::numeric_limits<qint32>::max();
-    if (object.x == beyondEveryCell || object.y == beyondEveryCell) {
-        return;
-    }
-    const std::optional<GridCell> seat = room.cellOfPoint({object.x + 1, object.y + 1});
-    if (!seat) {
-        return;
-    }
-    const ObjectBox cellMm = room.cellRectangle(*seat);
-    object.x = rounding::halfEven(cellMm.left / 10.0);
-    object.y = rounding::halfEven(cellMm.top / 10.0);
-    object.seatColumn = seat->column;
-    object.seatRow = seat->row;
-}
 
 Outcome readObjects(ByteReader& in, TRoom_OBJ& room) {
     qint32 count = 0;
@@ -48,7 +27,7 @@ Outcome readObjects(ByteReader& in, TRoom_OBJ& room) {
         in.read(object->kind);
         object->selected = false;
         if (room.roomstyle == SquarePanelRoom && object->kind == KindAppliance) {
-            snapToSeatCell(room, *object);
+            room.snapToSeatCell(*object);
         }
         room.objects.push_back(std::move(object));
     }

@@ -229,6 +229,9 @@ public:
 
     // Snaps an appliance to the cell under its top-left corner and marks the panels under
     // it, removing those that reach out of it; false when it does not cover whole cells.
+    // Seating's first step: the object's top-left corner moves to the top-left corner of
+    // the cell under (x + 1, y + 1), its seat. None (and unmoved) off the grid.
+    std::optional<GridCell> snapToSeatCell(tdianqi_rec& object);
     bool seatAppliance(tdianqi_rec& object);
     void reseatAllAppliances();
     // Canvas rectangles that touch or overlap by up to 2 pixels do not overlap.

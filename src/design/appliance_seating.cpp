@@ -4,6 +4,8 @@
 #include "core/tpic_rec.h"
 #include "library/product_library.h"
 
+#include <limits>
+
 namespace {
 
 bool inBlock(GridCell cell, GridCell first, GridCell last) {
@@ -13,20 +15,33 @@ bool inBlock(GridCell cell, GridCell first, GridCell last) {
 
 } // namespace
 
-bool TRoom_OBJ::seatAppliance(tdianqi_rec& object) {
-    if (roomstyle != SquarePanelRoom || object.kind != KindAppliance) {
-        return true;
+std::optional<GridCell> TRoom_OBJ::snapToSeatCell(tdianqi_rec& object) {
+    // x + 1 must not overflow: a corner that far out is beyond every cell anyway.
+    constexpr qint32 beyondEveryCell = std::numeric_limits<qint32>::max();
+    if (object.x == beyondEveryCell || object.y == beyondEveryCell) {
+        return std::nullopt;
     }
-    // An appliance whose corner lies beyond the grid has no cell to sit on.
     const std::optional<GridCell> seat = cellOfPoint({object.x + 1, object.y + 1});
     if (!seat) {
-        return false;
+        return std::nullopt;
     }
     const ObjectBox cellMm = cellRectangle(*seat);
     object.x = rounding::halfEven(cellMm.left / 10.0);
     object.y = rounding::halfEven(cellMm.top / 10.0);
     object.seatColumn = seat->column;
     object.seatRow = seat->row;
+    return seat;
+}
+
+bool TRoom_OBJ::seatAppliance(tdianqi_rec& object) {
+    if (roomstyle != SquarePanelRoom || object.kind != KindAppliance) {
+        return true;
+    }
+    // An appliance whose corner lies beyond the grid has no cell to sit on.
+    const std::optional<GridCell> seat = snapToSeatCell(object);
+    if (!seat) {
+        return false;
+    }
     const tpic_rec* product = productLookup(object.id, object.orientation & 0xFF);
     if (!product) {
         return true;
