@@ -49,7 +49,11 @@ void TRoom_OBJ::paint() {
 
 // The walls (tools 0 and 4..7), the outline being drawn (tool 1) and the design (tools
 // 9..26) are drawn here by their painters, which are added with their tools.
-void TRoom_OBJ::paintToolLayer(Surface&) {}
+void TRoom_OBJ::paintToolLayer(Surface& surface) {
+    if (tool >= FirstDesignTool && tool <= LastDesignTool) {
+        designPaint(surface);
+    }
+}
 
 void TRoom_OBJ::paintFrame(Surface& surface) const {
     const int w = canvasWidth();

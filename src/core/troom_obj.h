@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QtCore/qnamespace.h>
 
 #include <functional>
@@ -260,6 +261,41 @@ public:
 
     // productCache by (id, orientation); the cache owns the items.
     std::unordered_map<quint64, tpic_rec*> productIndex;
+
+    // --- Design rendering (src/design/room_render*.cpp, design_paint*.cpp,
+    // design_picture*.cpp): the design on the canvas for tools 9..26 and as a picture.
+
+    enum class RenderTarget { Canvas, Picture };
+    // The design part of the canvas frame: content, canvas marks, mask overlay, length
+    // labels and, with the view tool, the information box. What changes only with the room
+    // or the view is kept between two paints, so a pointer move redraws only the marks.
+    void designPaint(Surface& surface);
+    // Ceiling background, cells or strips and objects (their canvas and plan rectangles
+    // stored); on the canvas also the selection, the dragged rectangle and the ghost.
+    void designContent(QImage& target, RenderTarget kind);
+    // White outside the outline, the outline black, windows and doors over it; door leaves
+    // and swings on the canvas only.
+    void roomMaskOverlay(QImage& target, RenderTarget kind);
+    // One label per straight wall: "CM" on the canvas, "Cm" on a picture.
+    void lengthLabels(QImage& target, RenderTarget kind);
+    // The lines of the view tool's box at a canvas point; none outside the room or over
+    // no cell and no object.
+    std::optional<QStringList> informationLines(QPoint p);
+    void informationBox(QImage& target, QPoint p);
+    // The design at 1 or 2 pixels per cm with margins, caption and frame; false without an
+    // outline. The view and the objects' rectangles are restored afterwards.
+    bool designPicture(QImage& picture);
+    // "导出设计图": proposes "customer-room" as the file name, asks through `prompts` and
+    // writes the design picture as JPEG; false when cancelled or nothing was written.
+    bool exportDesignImage(const QString& customerName);
+    // Forgets the kept layer and the scaled pictures; the next paint draws afresh.
+    void dropRenderCache();
+
+    struct RenderCache;
+    struct RenderCacheDeleter {
+        void operator()(RenderCache* cache) const;
+    };
+    std::unique_ptr<RenderCache, RenderCacheDeleter> renderCache;
 
     // --- State, in the order the room has always kept it.
     bool historySuppressed = false; // recording an undo step does nothing while set

@@ -1,0 +1,161 @@
+#include "design/room_render.h"
+
+#include "core/tpic_rec.h"
+#include "design/grid_cell_range.h"
+#include "library/product_library.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+QString kindLabel(int kind) {
+    switch (kind) {
+    case KindSquarePanel:
+        return QStringLiteral("方扣板：");
+    case KindStrip:
+        return QStringLiteral("条扣板：");
+    case KindAppliance:
+        return QStringLiteral("电器：");
+    case KindFloating:
+        return QStringLiteral("悬浮：");
+    case KindOther:
+        return QStringLiteral("其他：");
+    case KindMark:
+        return QStringLiteral("标记：");
+    default:
+        return {};
+    }
+}
+
+QString number(qint64 value) {
+    return QString::number(value);
+}
+
+// What lies under a canvas point: an object, else the product of the cell.
+struct Found {
+    bool object = false;
+    std::optional<GridCell> cell;
+    int id = -1;
+    int orientation = 0;
+};
+
+Found findUnder(const TRoom_OBJ& room, QPoint canvasPoint, QPoint plan) {
+    Found found;
+    found.cell = room.cellOfPoint(plan);
+    const int hit = room.hitTest(canvasPoint);
+    if (hit >= 0) {
+        const tdianqi_rec& object = *room.objects[std::size_t(hit)];
+        found.object = true;
+        found.id = object.id;
+        found.orientation = object.orientation & 0xFF;
+        return found;
+    }
+    if (!found.cell) {
+        return found;
+    }
+    const GridCell c = *found.cell;
+    switch (room.roomstyle) {
+    case SquarePanelRoom: {
+        const qint32 value = room.cell(c.column, c.row);
+        const GridCell anchor = value < -1 ? TRoom_OBJ::coveredCellAnchor(value) : c;
+        if (value != -1 && isGridCell(anchor)) {
+            found.id = room.cell(anchor.column, anchor.row);
+            found.orientation = room.cellAttribute(anchor.column, anchor.row) % 10;
+        }
+        break;
+    }
+    case StripsAlongColumns:
+        found.id = room.cell(c.column, 1);
+        found.orientation = 1;
+        break;
+    case StripsAlongRows:
+        found.id = room.cell(1, c.row);
+        found.orientation = 0;
+        break;
+    default:
+        break;
+    }
+    return found;
+}
+
+} // namespace
+
+std::optional<QStringList> TRoom_OBJ::informationLines(QPoint p) {
+    const QPoint plan = wall.canvasToPlan(p);
+    if (!insideMask(plan.x(), plan.y())) {
+        return std::nullopt;
+    }
+    const Found found = findUnder(*this, p, plan);
+    if (!found.object && !found.cell) {
+        return std::nullopt;
+    }
+    const tpic_rec* product = found.id >= 0 ? productLookup(found.id, found.orientation) : nullptr;
+    QStringList lines;
+    if (product) {
+        lines << kindLabel(product->kind) + product->title;
+        if ((found.object || roomstyle == SquarePanelRoom) && product->kind >= KindSquarePanel &&
+            product->kind <= KindFloating) {
+            lines << QStringLiteral("宽：") + number(product->width) +
+                         QStringLiteral("毫米   高：") + number(product->height) +
+                         QStringLiteral("毫米");
+        } else if (!found.object && roomstyle == StripsAlongColumns) {
+            lines << QStringLiteral("宽：") + number(product->width) +
+                         QStringLiteral("毫米    长:") + number(cell(found.cell->column, 2)) +
+                         QStringLiteral("厘米");
+        } else if (!found.object && roomstyle == StripsAlongRows) {
+            lines << QStringLiteral("高：") + number(product->height) +
+                         QStringLiteral("毫米     长:") + number(cell(2, found.cell->row)) +
+                         QStringLiteral("厘米");
+        }
+        return lines;
+    }
+    if (!found.cell) {
+        return std::nullopt;
+    }
+    const GridCell c = *found.cell;
+    const QString width =
+        QStringLiteral("格子宽：") + number(columnWidth(c.column)) + QStringLiteral("毫米");
+    const QString height =
+        QStringLiteral("格子高：") + number(rowHeight(c.row)) + QStringLiteral("毫米");
+    switch (roomstyle) {
+    case SquarePanelRoom:
+        lines << QStringLiteral("普通模式，无产品") << width + number(c.column)
+              << height + number(c.row);
+        break;
+    case StripsAlongColumns:
+        lines << QStringLiteral("垂直条扣模式,无产品") << width;
+        break;
+    case StripsAlongRows:
+        lines << QStringLiteral("水平条扣模式,无产品") << height;
+        break;
+    default:
+        return std::nullopt;
+    }
+    return lines;
+}
+
+void TRoom_OBJ::informationBox(QImage& target, QPoint p) {
+    const std::optional<QStringList> lines = informationLines(p);
+    if (!lines) {
+        return;
+    }
+    const QFont font = room_render::songTiFont();
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& line : *lines) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    const int lineHeight = metrics.height() + 4;
+    QPainter painter(&target);
+    room_render::preparePainter(painter);
+    painter.setPen(QPen(toQColor(colors::Black), 0));
+    painter.setBrush(toQColor(room_render::InfoBox));
+    room_render::canvasRectangle(painter, p.x(), p.y() + 17, p.x() + widest + 8,
+                                 p.y() + 23 + int(lines->size()) * lineHeight);
+    painter.setFont(font);
+    for (int i = 0; i < lines->size(); ++i) {
+        painter.drawText(QPoint(p.x() + 5, p.y() + 22 + i * lineHeight + metrics.ascent()),
+                         lines->at(i));
+    }
+}
