@@ -148,6 +148,8 @@ void historyrec::restoreInto(TRoom_OBJ& room) const {
         at = get(at, object->y);
         at = get(at, object->kind);
         object->selected = *at++ != 0;
+        // The counting that follows reads the plan rectangles.
+        room.refreshObjectRectangles(*object);
         room.objects.push_back(std::move(object));
     }
 }
