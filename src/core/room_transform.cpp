@@ -1,5 +1,6 @@
 #include "core/troom_obj.h"
 
+#include <algorithm>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -278,15 +279,57 @@ void recentreGrid(TRoom_OBJ& room) {
     }
 }
 
+// What a turn changes, kept to take the turn back.
+class TurnBackup {
+public:
+    explicit TurnBackup(const TRoom_OBJ& room)
+        : cells_(room.cells), attributes_(room.cellAttributes), corners_(room.wall.corners()),
+          kinds_(room.wall.kinds()), roomMode_(room.roomstyle) {
+        for (const std::unique_ptr<tdianqi_rec>& object : room.objects) {
+            objects_.push_back(*object);
+        }
+    }
+
+    void restore(TRoom_OBJ& room) const {
+        room.cells = cells_;
+        room.cellAttributes = attributes_;
+        room.wall.setOutline(corners_, kinds_);
+        room.roomstyle = roomMode_;
+        room.objects.clear();
+        for (const tdianqi_rec& object : objects_) {
+            room.objects.push_back(std::make_unique<tdianqi_rec>(object));
+        }
+        room.computeActiveRange();
+    }
+
+private:
+    std::vector<qint32> cells_;
+    std::vector<quint8> attributes_;
+    QList<QPoint> corners_;
+    QList<quint8> kinds_;
+    qint32 roomMode_;
+    std::vector<tdianqi_rec> objects_;
+};
+
+bool onPlan(const troom_Wall& wall) {
+    return std::all_of(wall.corners().cbegin(), wall.corners().cend(), [](QPoint p) {
+        return p.x() >= 1 && p.x() <= 1999 && p.y() >= 1 && p.y() <= 1999;
+    });
+}
+
 } // namespace
 
+// The mask follows the mirrored outline, so that the counting and an undo that keeps
+// this outline see the room as drawn.
 void TRoom_OBJ::flipHorizontal() {
     wall.flipHorizontal();
+    rebuildMask();
     paint();
 }
 
 void TRoom_OBJ::flipVertical() {
     wall.flipVertical();
+    rebuildMask();
     paint();
 }
 
@@ -296,11 +339,19 @@ void TRoom_OBJ::rotateRoom() {
         turnOutline(*this);
         return;
     }
+    // A room nearly as large as the plan cannot turn and keep its cells: turned, it would
+    // lie partly off the plan, where its panels and objects would be lost. It stays as it
+    // was.
+    const TurnBackup backup(*this);
     if (!turnGrid(*this)) {
         return;
     }
     computeActiveRange();
     recentreGrid(*this);
+    if (!onPlan(wall)) {
+        backup.restore(*this);
+        return;
+    }
     computeActiveRange();
     rebuildMask();
     for (const std::unique_ptr<tdianqi_rec>& object : objects) {

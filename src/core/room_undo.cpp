@@ -55,9 +55,16 @@ void TRoom_OBJ::restoreStep(int index) {
         return;
     }
     undoPosition = index;
-    undoList[std::size_t(index)]->restoreInto(*this);
+    const historyrec& step = *undoList[std::size_t(index)];
+    // The mask is drawn from the outline alone, and most design steps leave the outline
+    // as it is: then the mask drawn for it stays (a rebuild costs as much as the rest of
+    // the undo together).
+    const bool outlineKept = step.corners == wall.corners() && step.kinds == wall.kinds();
+    step.restoreInto(*this);
     computeActiveRange();
-    rebuildMask();
+    if (!outlineKept) {
+        rebuildMask();
+    }
     paint();
     recount(); // refreshes the statistics list as well
     notifyHost();

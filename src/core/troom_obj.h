@@ -179,8 +179,8 @@ public:
     // Brings the room back to snapshot `index` (nothing for an index outside the list),
     // then rebuilds the active range and the mask, paints and recounts.
     void restoreStep(int index);
-    // Mirror the outline about the middle of its bounds and paint. Cells and objects stay
-    // where they are; no undo step, the room modified flag is left alone.
+    // Mirror the outline about the middle of its bounds, rebuild the mask and paint. Cells
+    // and objects stay where they are; no undo step, the room modified flag is left alone.
     void flipHorizontal();
     void flipVertical();
     // A quarter turn clockwise on the canvas of the whole room: outline, grid sizes,

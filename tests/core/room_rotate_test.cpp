@@ -209,6 +209,8 @@ TEST_F(RotateTest, AFlipMirrorsTheOutlineAndLeavesCellsAndObjects) {
               QList<QPoint>(
                   {{600, 900}, {600, 1200}, {900, 600}, {900, 900}, {1200, 600}, {1200, 1200}}));
 
+    EXPECT_TRUE(room->insideMask(1100, 1100)) << "the mask follows the walls";
+    EXPECT_FALSE(room->insideMask(700, 700));
     EXPECT_EQ(room->cells, cells);
     EXPECT_EQ(room->cellAttributes, attributes);
     EXPECT_EQ(room->objects.front()->x, 650);
@@ -317,6 +319,26 @@ TEST_F(RotateTest, ATurnIsOneUndoStepAndUndoTurnsBack) {
     EXPECT_EQ(room->wall.corners(), corners);
     EXPECT_EQ(room->cells, cells);
     EXPECT_EQ(room->objects.front()->x, 1000);
+}
+
+TEST_F(RotateTest, ARoomAsLargeAsThePlanStaysAsItWas) {
+    auto room = designRoom(rectangle(1, 1, 1999, 1999));
+    lay(*room, {3, 60}, LongPanel, 0);
+    addObject(*room, Chandelier, KindFloating, {100, 1800}, 0);
+    room->normaliseCoveredCells();
+    room->recount();
+    room->recordStep();
+    const std::vector<qint32> cells = room->cells;
+    const QList<QPoint> corners = room->wall.corners();
+    const std::size_t steps = room->undoList.size();
+
+    room->rotateRoom();
+    EXPECT_EQ(room->cells, cells);
+    EXPECT_EQ(room->wall.corners(), corners);
+    EXPECT_EQ(room->roomstyle, SquarePanelRoom);
+    ASSERT_EQ(room->objects.size(), 1u);
+    EXPECT_EQ(room->objects.front()->x, 100);
+    EXPECT_EQ(room->undoList.size(), steps);
 }
 
 TEST_F(RotateTest, ATurnOnOblongCellsSwapsTheColumnWidthsAndRowHeights) {
