@@ -9,10 +9,10 @@
 
 namespace {
 
-// Everything the kept layer depends on: the target and view, the outline, the grid sizes
-// and cells that are drawn, the objects (not their selection, which is a mark), the
-// product cache and the room mask. Two frames with the same list draw the same layer.
-std::vector<qint64> layerInputs(const TRoom_OBJ& room, QSize size) {
+// Everything the kept grid and mask overlay depend on: the target and view, the outline,
+// the grid sizes and cells that are drawn, the product cache and the room mask. Two
+// frames with the same list draw the same grid.
+std::vector<qint64> gridInputs(const TRoom_OBJ& room, QSize size) {
     std::vector<qint64> in;
     const troom_Wall& wall = room.wall;
     in.insert(in.end(), {size.width(), size.height(), wall.paperWidth(), wall.getOrigin().x(),
@@ -44,11 +44,17 @@ std::vector<qint64> layerInputs(const TRoom_OBJ& room, QSize size) {
             in.push_back(room.cell(1, r));
         }
     }
-    for (const std::unique_ptr<tdianqi_rec>& object : room.objects) {
-        in.insert(in.end(), {object->id, object->orientation, object->x, object->y, object->kind});
-    }
     for (const std::unique_ptr<tpic_rec>& product : room.productCache) {
         in.insert(in.end(), {product->id, product->orientation, product->picture.cacheKey()});
+    }
+    return in;
+}
+
+// The objects as they are drawn; their selection is a mark.
+std::vector<qint64> objectInputs(const TRoom_OBJ& room) {
+    std::vector<qint64> in;
+    for (const std::unique_ptr<tdianqi_rec>& object : room.objects) {
+        in.insert(in.end(), {object->id, object->orientation, object->x, object->y, object->kind});
     }
     return in;
 }
@@ -103,19 +109,29 @@ void TRoom_OBJ::designPaint(Surface& surface) {
     RenderCache& kept = *renderCache;
     kept.pictures.useScale(wall.paperWidth());
     const QSize size = frame.size();
-    if (kept.drawnFor != layerInputs(*this, size)) {
-        reuse(kept.content, size, frame.format());
-        drawContent(*this, kept.content, kept.pictures);
+    const bool gridChanged = kept.gridDrawnFor != gridInputs(*this, size);
+    if (gridChanged) {
+        reuse(kept.grid, size, frame.format());
+        drawGrid(*this, kept.grid, kept.pictures);
         kept.overlay.build(*this, size, RenderTarget::Canvas);
         kept.labels = lengthLabelsFor(*this, size, RenderTarget::Canvas);
+    }
+    if (gridChanged || kept.objectsDrawnFor != objectInputs(*this)) {
+        reuse(kept.content, size, frame.format());
+        copyArea(kept.grid, kept.content, kept.content.rect());
+        drawObjects(*this, kept.content, kept.pictures);
+        kept.objectsDrawnFor = objectInputs(*this);
         reuse(kept.layer, size, frame.format());
         copyArea(kept.content, kept.layer, kept.layer.rect());
         QPainter p(&kept.layer);
         preparePainter(p);
         kept.overlay.drawOver(p, kept.layer.rect());
         drawLengthLabels(p, kept.labels, kept.layer.rect());
-        // Drawing normalises the grid, so the inputs are taken afterwards.
-        kept.drawnFor = layerInputs(*this, size);
+    }
+    // Drawing normalises the grid and fills the product cache, so the inputs are taken
+    // afterwards.
+    if (gridChanged) {
+        kept.gridDrawnFor = gridInputs(*this, size);
     }
     copyArea(kept.layer, frame, frame.rect());
     // The marks lie under the mask and the labels: each of their areas is drawn again from

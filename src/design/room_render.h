@@ -3,6 +3,7 @@
 #include "core/troom_obj.h"
 #include "design/scaled_pictures.h"
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QRect>
@@ -23,9 +24,10 @@ constexpr TColor InfoBox = colors::Yellow;
 constexpr int ViewTool = 20;
 constexpr int RectangleDragState = 14;
 
-// A rectangle over columns x1 .. x2 - 1 and rows y1 .. y2 - 1: filled with the painter's
-// brush unless it has none, outlined on its outermost pixels with its pen.
-void canvasRectangle(QPainter& p, int x1, int y1, int x2, int y2);
+// A rectangle over columns x1 .. x2 - 1 and rows y1 .. y2 - 1, filled when a fill is given
+// and outlined on its outermost pixels.
+void canvasRectangle(QPainter& p, int x1, int y1, int x2, int y2, const QColor& outline,
+                     const std::optional<QColor>& fill);
 // The product's picture stretched into the rectangle, its key colour left out when it is
 // transparent.
 void drawProduct(QPainter& p, const QRect& target, const tpic_rec& product,
@@ -36,8 +38,10 @@ void preparePainter(QPainter& p);
 // The font of the design picture's labels and of the information box.
 QFont songTiFont();
 
-// Ceiling background, cells or strips, and the objects with their rectangles stored.
-void drawContent(TRoom_OBJ& room, QImage& target, ScaledPictures& pictures);
+// The ceiling background with the cells or strips.
+void drawGrid(TRoom_OBJ& room, QImage& target, ScaledPictures& pictures);
+// The objects in list order, their rectangles stored.
+void drawObjects(TRoom_OBJ& room, QImage& target, ScaledPictures& pictures);
 
 // The canvas-only marks of one frame: selected objects, the dragged rectangle and the
 // product ghost.
@@ -61,11 +65,9 @@ public:
     void drawOver(QPainter& p, const QRect& area) const;
 
 private:
-    void fillInside(TRoom_OBJ& room);
+    void floodInside(TRoom_OBJ& room);
     void drawOpenings(TRoom_OBJ& room, TRoom_OBJ::RenderTarget kind);
-    void makeSeeThrough();
 
-    QImage keyed_;   // RGB32, the key colour where the design shows through
     QImage overlay_; // premultiplied, alpha 0 where the design shows through
 };
 
@@ -84,10 +86,13 @@ void drawLengthLabels(QPainter& p, const LengthLabels& labels, const QRect& area
 
 } // namespace room_render
 
-// What the canvas keeps between two paints: the content and the finished layer (content,
-// mask overlay, labels) of the room and view they were drawn for.
+// What the canvas keeps between two paints, each for the room and view it was drawn for:
+// the grid, the grid with the objects (the content), and the finished layer (content, mask
+// overlay, labels). Moving an object redraws the content from the kept grid.
 struct TRoom_OBJ::RenderCache {
-    std::vector<qint64> drawnFor;
+    std::vector<qint64> gridDrawnFor;
+    std::vector<qint64> objectsDrawnFor;
+    QImage grid;
     QImage content;
     QImage layer;
     room_render::MaskOverlay overlay;

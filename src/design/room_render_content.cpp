@@ -10,19 +10,20 @@
 
 namespace room_render {
 
-void canvasRectangle(QPainter& p, int x1, int y1, int x2, int y2) {
-    if (x2 <= x1 || y2 <= y1) {
+void canvasRectangle(QPainter& p, int x1, int y1, int x2, int y2, const QColor& outline,
+                     const std::optional<QColor>& fill) {
+    const int w = x2 - x1;
+    const int h = y2 - y1;
+    if (w <= 0 || h <= 0) {
         return;
     }
-    if (p.brush().style() != Qt::NoBrush) {
-        p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), p.brush());
+    if (fill) {
+        p.fillRect(x1, y1, w, h, *fill);
     }
-    if (p.pen().style() != Qt::NoPen) {
-        const QBrush brush = p.brush();
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
-        p.setBrush(brush);
-    }
+    p.fillRect(x1, y1, w, 1, outline);
+    p.fillRect(x1, y2 - 1, w, 1, outline);
+    p.fillRect(x1, y1, 1, h, outline);
+    p.fillRect(x2 - 1, y1, 1, h, outline);
 }
 
 void drawProduct(QPainter& p, const QRect& target, const tpic_rec& product,
@@ -50,11 +51,10 @@ public:
         : room_(room), target_(target), pictures_(pictures), edges_(room), painter_(&target) {
         preparePainter(painter_);
         painter_.setPen(QPen(toQColor(Lines), 0));
-        painter_.setBrush(toQColor(Ceiling));
     }
 
-    void draw() {
-        painter_.fillRect(target_.rect(), toQColor(Ceiling));
+    void drawGrid() {
+        painter_.fillRect(target_.rect(), ceiling_);
         switch (room_.roomstyle) {
         case SquarePanelRoom:
             drawCells();
@@ -68,7 +68,19 @@ public:
         default:
             break;
         }
-        drawObjects();
+    }
+
+    void drawObjects() {
+        for (const std::unique_ptr<tdianqi_rec>& object : room_.objects) {
+            const tpic_rec* product = room_.refreshObjectRectangles(*object);
+            if (!product) {
+                continue;
+            }
+            const ObjectBox& box = object->canvasRect;
+            drawProduct(painter_,
+                        QRect(box.left, box.top, box.right - box.left, box.bottom - box.top),
+                        *product, pictures_);
+        }
     }
 
 private:
@@ -106,7 +118,7 @@ private:
         const QPoint topLeft = toTarget(block.left, block.top);
         const QPoint bottomRight = toTarget(block.right, block.bottom);
         canvasRectangle(painter_, topLeft.x(), topLeft.y(), bottomRight.x() + 1,
-                        bottomRight.y() + 1);
+                        bottomRight.y() + 1, lines_, ceiling_);
         drawProduct(painter_, QRect(topLeft + QPoint(1, 1), bottomRight - QPoint(1, 1)), product,
                     pictures_);
     }
@@ -119,7 +131,7 @@ private:
         const QPoint bottomRight = toTarget(left + GridEdges::toCm(room_.columnWidth(c)),
                                             top + GridEdges::toCm(room_.rowHeight(r)));
         canvasRectangle(painter_, topLeft.x(), topLeft.y(), bottomRight.x() + 1,
-                        bottomRight.y() + 1);
+                        bottomRight.y() + 1, lines_, ceiling_);
     }
 
     // The strip entry of a column or row: a product id or -1; anything else is emptied.
@@ -183,30 +195,23 @@ private:
         }
     }
 
-    void drawObjects() {
-        for (const std::unique_ptr<tdianqi_rec>& object : room_.objects) {
-            const tpic_rec* product = room_.refreshObjectRectangles(*object);
-            if (!product) {
-                continue;
-            }
-            const ObjectBox& box = object->canvasRect;
-            drawProduct(painter_,
-                        QRect(box.left, box.top, box.right - box.left, box.bottom - box.top),
-                        *product, pictures_);
-        }
-    }
-
     TRoom_OBJ& room_;
     QImage& target_;
     ScaledPictures& pictures_;
     const GridEdges edges_;
     QPainter painter_;
+    const QColor lines_ = toQColor(Lines);
+    const QColor ceiling_ = toQColor(Ceiling);
 };
 
 } // namespace
 
-void drawContent(TRoom_OBJ& room, QImage& target, ScaledPictures& pictures) {
-    ContentPainter(room, target, pictures).draw();
+void drawGrid(TRoom_OBJ& room, QImage& target, ScaledPictures& pictures) {
+    ContentPainter(room, target, pictures).drawGrid();
+}
+
+void drawObjects(TRoom_OBJ& room, QImage& target, ScaledPictures& pictures) {
+    ContentPainter(room, target, pictures).drawObjects();
 }
 
 } // namespace room_render
@@ -214,7 +219,8 @@ void drawContent(TRoom_OBJ& room, QImage& target, ScaledPictures& pictures) {
 void TRoom_OBJ::designContent(QImage& target, RenderTarget kind) {
     if (kind == RenderTarget::Picture) {
         ScaledPictures pictures;
-        room_render::drawContent(*this, target, pictures);
+        room_render::drawGrid(*this, target, pictures);
+        room_render::drawObjects(*this, target, pictures);
         return;
     }
     if (!renderCache) {
@@ -222,7 +228,8 @@ void TRoom_OBJ::designContent(QImage& target, RenderTarget kind) {
     }
     ScaledPictures& pictures = renderCache->pictures;
     pictures.useScale(wall.paperWidth());
-    room_render::drawContent(*this, target, pictures);
+    room_render::drawGrid(*this, target, pictures);
+    room_render::drawObjects(*this, target, pictures);
     QPainter painter(&target);
     room_render::preparePainter(painter);
     room_render::drawCanvasMarks(painter, room_render::collectCanvasMarks(*this), pictures);

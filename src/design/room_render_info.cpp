@@ -149,10 +149,10 @@ void TRoom_OBJ::informationBox(QImage& target, QPoint p) {
     const int lineHeight = metrics.height() + 4;
     QPainter painter(&target);
     room_render::preparePainter(painter);
-    painter.setPen(QPen(toQColor(colors::Black), 0));
-    painter.setBrush(toQColor(room_render::InfoBox));
     room_render::canvasRectangle(painter, p.x(), p.y() + 17, p.x() + widest + 8,
-                                 p.y() + 23 + int(lines->size()) * lineHeight);
+                                 p.y() + 23 + int(lines->size()) * lineHeight,
+                                 toQColor(colors::Black), toQColor(room_render::InfoBox));
+    painter.setPen(toQColor(colors::Black));
     painter.setFont(font);
     for (int i = 0; i < lines->size(); ++i) {
         painter.drawText(QPoint(p.x() + 5, p.y() + 22 + i * lineHeight + metrics.ascent()),

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace room_render {
@@ -124,29 +125,30 @@ void drawDoorLeaf(QPainter& p, QPoint start, QPoint hinge) {
 } // namespace
 
 void MaskOverlay::build(TRoom_OBJ& room, QSize size, TRoom_OBJ::RenderTarget kind) {
-    if (keyed_.size() != size) {
-        keyed_ = QImage(size, QImage::Format_RGB32);
+    if (overlay_.size() != size) {
+        overlay_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
     }
-    keyed_.fill(toQRgb(colors::White));
-    fillInside(room);
+    overlay_.fill(toQRgb(colors::White));
+    if (room.wall.hasArcApex()) {
+        floodInside(room);
+    } else {
+        QPainter p(&overlay_);
+        preparePainter(p);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.setPen(QPen(toQColor(colors::Black), 0));
+        p.setBrush(Qt::transparent);
+        p.drawPolygon(room.wall.canvasPoints().constData(), int(room.wall.pointCount()));
+    }
     drawOpenings(room, kind);
-    makeSeeThrough();
 }
 
-void MaskOverlay::fillInside(TRoom_OBJ& room) {
-    const troom_Wall& wall = room.wall;
-    if (!wall.hasArcApex()) {
-        QPainter p(&keyed_);
-        preparePainter(p);
-        p.setPen(QPen(toQColor(colors::Black), 0));
-        p.setBrush(toQColor(MaskKey));
-        p.drawPolygon(wall.canvasPoints().constData(), int(wall.pointCount()));
-        return;
-    }
+// The outline is drawn in black and its inside flooded with the key colour, which then
+// becomes see-through.
+void MaskOverlay::floodInside(TRoom_OBJ& room) {
     {
-        QPainter p(&keyed_);
+        QPainter p(&overlay_);
         preparePainter(p);
-        p.strokePath(tracedOnTarget(wall), QPen(toQColor(colors::Black), 0));
+        p.strokePath(tracedOnTarget(room.wall), QPen(toQColor(colors::Black), 0));
     }
     // Only points that lie in the room are flooded, so a seed that a sharp corner puts
     // outside the walls cannot turn the outside see-through.
@@ -156,14 +158,20 @@ void MaskOverlay::fillInside(TRoom_OBJ& room) {
     };
     for (const QPoint seed : seedPoints(room)) {
         if (inside(seed)) {
-            flood::fillToBorder(keyed_, seed.x(), seed.y(), colors::Black, MaskKey);
+            flood::fillToBorder(overlay_, seed.x(), seed.y(), colors::Black, MaskKey);
         }
     }
-    for (const QPoint probe : probePoints(keyed_.size(), inside)) {
+    for (const QPoint probe : probePoints(overlay_.size(), inside)) {
         if (inside(probe)) {
-            flood::fillToBorder(keyed_, probe.x(), probe.y(), colors::Black, MaskKey);
+            flood::fillToBorder(overlay_, probe.x(), probe.y(), colors::Black, MaskKey);
             break;
         }
+    }
+    const QRgb key = toQRgb(MaskKey);
+    const int width = overlay_.width();
+    for (int y = 0; y < overlay_.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(overlay_.scanLine(y));
+        std::replace(line, line + width, key, QRgb(0));
     }
 }
 
@@ -171,7 +179,7 @@ void MaskOverlay::fillInside(TRoom_OBJ& room) {
 // next; the corner after an opening starts none. The closing wall is never an opening.
 void MaskOverlay::drawOpenings(TRoom_OBJ& room, TRoom_OBJ::RenderTarget kind) {
     const troom_Wall& wall = room.wall;
-    QPainter p(&keyed_);
+    QPainter p(&overlay_);
     preparePainter(p);
     for (int i = 0; i + 1 < wall.pointCount(); ++i) {
         const QPoint a = wall.canvasPoint(i);
@@ -192,20 +200,6 @@ void MaskOverlay::drawOpenings(TRoom_OBJ& room, TRoom_OBJ::RenderTarget kind) {
                 drawDoorLeaf(p, a, b);
             }
             ++i;
-        }
-    }
-}
-
-void MaskOverlay::makeSeeThrough() {
-    if (overlay_.size() != keyed_.size()) {
-        overlay_ = QImage(keyed_.size(), QImage::Format_ARGB32_Premultiplied);
-    }
-    const QRgb key = toQRgb(MaskKey);
-    for (int y = 0; y < keyed_.height(); ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(keyed_.constScanLine(y));
-        auto* to = reinterpret_cast<QRgb*>(overlay_.scanLine(y));
-        for (int x = 0; x < keyed_.width(); ++x) {
-            to[x] = from[x] == key ? 0 : from[x];
         }
     }
 }

@@ -86,11 +86,18 @@ TEST_F(KeptLayer, APointerMoveKeepsTheLayerAndAnEditRedrawsIt) {
     painted();
     EXPECT_EQ(room->renderCache->layer.cacheKey(), layer) << "marks only";
 
+    const qint64 grid = room->renderCache->grid.cacheKey();
+    room->objects[0]->x += 10;
+    painted();
+    EXPECT_EQ(room->renderCache->grid.cacheKey(), grid) << "moving an object keeps the grid";
+    EXPECT_NE(room->renderCache->layer.cacheKey(), layer);
+    EXPECT_EQ(at(295, 275), CentreColour) << "the object drawn where it went";
+
     room->objects[0]->selected = false;
     room->showSelectedProduct = false;
     room->removePanel({36, 31});
     painted();
-    EXPECT_NE(room->renderCache->layer.cacheKey(), layer);
+    EXPECT_NE(room->renderCache->grid.cacheKey(), grid);
     EXPECT_EQ(at(365, 215), Ceiling) << "the removed panel is gone";
 
     room->cell(36, 31) = Panel;
