@@ -50,7 +50,11 @@ void TRoom_OBJ::paint() {
 // The walls (tools 0 and 4..7), the outline being drawn (tool 1) and the design (tools
 // 9..26) are drawn here by their painters, which are added with their tools.
 void TRoom_OBJ::paintToolLayer(Surface& surface) {
-    if (tool >= FirstDesignTool && tool <= LastDesignTool) {
+    if (tool == ToolDrawWalls) {
+        drawingPainter(surface);
+    } else if (tool == ToolEditWalls || (tool >= ToolMoveRoomArmed && tool <= ToolDragWall)) {
+        wallPainter(surface);
+    } else if (tool >= FirstDesignTool && tool <= LastDesignTool) {
         designPaint(surface);
     }
 }

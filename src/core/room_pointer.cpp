@@ -44,23 +44,15 @@ MenuModel& TRoom_OBJ::boundPopup() {
 void TRoom_OBJ::popupRequested(QPoint at) {
     if (route_ == CanvasRoute::Design) {
         designPopupOpening(at);
-    } else {
+    } else if (wallPopupOpens()) {
         wallPopupOpening(at);
+    } else {
+        return;
     }
     if (canvas) {
         canvas->showPopup(boundPopup(), at);
     }
 }
-
-// Wall modes. The drawing, editing and moving tools arrive with the wall tools; a
-// double-click centres the view on the room.
-void TRoom_OBJ::wallPointerMove(QPoint, Qt::KeyboardModifiers) {}
-void TRoom_OBJ::wallPointerPress(QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
-void TRoom_OBJ::wallPointerRelease(QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
-void TRoom_OBJ::wallDoubleClick(QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {
-    centreView();
-}
-void TRoom_OBJ::wallPopupOpening(QPoint) {}
 
 // Design mode. The fill, arrange and view tools arrive with the design workspace.
 void TRoom_OBJ::designPointerMove(QPoint, Qt::KeyboardModifiers) {}

@@ -26,6 +26,8 @@ struct Ppdu_id;
 struct historyrec;
 struct tdianqi_rec;
 struct tpic_rec;
+struct ModeChangeChoice;
+class WallDialogs;
 
 // Tool codes of the tool byte.
 enum RoomTool : quint8 {
@@ -188,6 +190,55 @@ public:
     // on the plan and one undo step is recorded. A room whose active range was never
     // computed turns its outline only.
     void rotateRoom();
+
+    // --- Wall tools (src/core/wall_tool*.cpp, wall_split*.cpp, wall_popup*.cpp,
+    // wall_painter*.cpp) and the room mode change (src/core/room_mode_change*.cpp).
+
+    // The split and room mode dialogs; without them splits and mode changes do nothing.
+    WallDialogs* wallDialogs = nullptr;
+    // The canvas point moved onto the nearest ruler line, per axis whose flag is set,
+    // when it lies within 5 pixels of one.
+    QPoint guideLineSnap(QPoint p) const;
+    // A right click opens the wall popup in wall editing and while a corner is dragged.
+    bool wallPopupOpens() const;
+    // Notches corner c by A x B from the corner split dialog, when both of its walls
+    // are axis-parallel and perpendicular; then wall editing in adjust mode.
+    void splitCorner(int c);
+    // Cuts a recess into the wall from the wall split dialog; then adjust mode.
+    void splitWall(WallHit hit);
+    // Wall popup commands on the hot wall and hot corner at the pointer point.
+    void insertCornerOnHotWall();
+    void deleteHotCorner();
+    void deleteHotWall();
+    void toggleHotCornerArc();
+    // A window (WindowEnd) or door (DoorEnd) in the hot wall from the pointer's foot,
+    // its width asked in cm.
+    void insertOpening(quint8 kind);
+    // "清空墙面": asks, then empties outline, cells, objects and bill lines; true on yes.
+    bool clearWalls();
+    // Every cell empty (-1, attribute 0), no objects, no bill lines; the sizes stay.
+    void emptyDesign();
+    // The room mode and cell size change: from "更改模式" (name and mode only) or from
+    // a design double-click with the sizes of the pointer cell.
+    enum class ModeChangeEntry { ModeOnly, PointerCell };
+    void changeRoomMode(ModeChangeEntry entry);
+    // Cell sizes by scope 0 (the pointer cell's column and row), 1 (all) or 2 (every
+    // second one through the pointer cell).
+    void applyCellSizes(const ModeChangeChoice& choice);
+    // The painters of tools 0 and 4..7 (walls) and of tool 1 (the outline being drawn),
+    // both over the plan square with its ruler lines.
+    void wallPainter(Surface& surface);
+    void drawingPainter(Surface& surface);
+    void paintPlanBackground(Surface& surface);
+    // The steps of the tools at the pointer point.
+    void editHover();
+    void drawingMove(Qt::KeyboardModifiers modifiers);
+    void cornerDragMove(Qt::KeyboardModifiers modifiers);
+    void wallDragMove(QPoint unsnapped, Qt::KeyboardModifiers modifiers);
+    void moveRoomHover();
+    void drawingRelease(QPoint p, Qt::MouseButton button);
+    void editPress(QPoint p);
+    void buildWallPopup();
 
     // --- Placement model (src/design/*.cpp): products in the grid and above it, counting.
 
