@@ -2,13 +2,18 @@
 
 #include "platform/default_opener.h"
 #include "quote/program_version.h"
+#include "quote/setup_file.h"
 #include "quote/startup_session.h"
 #include "ui/main_actions.h"
+#include "ui/qt_wall_dialogs.h"
 #include "ui/room_canvas_widget.h"
+#include "ui/tnewroomfm.h"
+#include "ui/tsetrectroomfm.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -17,6 +22,39 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+namespace {
+
+// The wall tool buttons: edit mode and tool of the active room.
+struct WallToolButton {
+    const char* name;
+    quint8 editMode;
+    quint8 tool;
+};
+constexpr WallToolButton wallToolButtons[] = {
+    {"N70", EditAdjustWalls, ToolDrawWalls},
+    {"N72", EditSplitWalls, ToolEditWalls},
+    {"N9", EditAdjustWalls, ToolEditWalls},
+    {"N3", EditAdjustWalls, ToolMoveRoomArmed},
+};
+
+// The wall tool bar shows the flags and the wall tool of the room.
+void showWallFlags(MainActions& actions, QWidget& window, const TRoom_OBJ& room) {
+    actions[QStringLiteral("lockxy")]->setChecked(room.snapRulerX || room.snapRulerY);
+    actions[QStringLiteral("usectrl")]->setChecked(room.angleSnap);
+    actions[QStringLiteral("lockbt")]->setChecked(room.lockCanvas);
+    if (auto* box = window.findChild<QCheckBox*>(QStringLiteral("sCheckBox1"))) {
+        box->setChecked(room.fixedLength);
+    }
+    for (const WallToolButton& button : wallToolButtons) {
+        const bool moving = room.tool == ToolMoveRoom && button.tool == ToolMoveRoomArmed;
+        if ((room.tool == button.tool || moving) && room.editMode == button.editMode) {
+            actions[QString::fromUtf8(button.name)]->setChecked(true);
+        }
+    }
+}
+
+} // namespace
 
 Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clock clock)
     : session_(session), prompts_(prompts), closing_(session.setup(), prompts, std::move(clock)),
@@ -210,12 +248,21 @@ void Tmainfm::FormDestroy() {
     if (!started_) {
         return;
     }
+    if (auto* newRoom =
+            dynamic_cast<TNewRoomFM*>(findChild<QDialog*>(QStringLiteral("newroomfm")))) {
+        newRoom->FormDestroy(session_.setup());
+    }
     const HeldSettings& held = session_.held();
     closing_.writeExitSettings(held.glen, held.searchHistory);
 }
 
 void Tmainfm::settingsPushed() {
     fixedLength_->setValue(session_.held().glen);
+    // The new-room window starts from the settings just read.
+    if (auto* newRoom =
+            dynamic_cast<TNewRoomFM*>(findChild<QDialog*>(QStringLiteral("newroomfm")))) {
+        newRoom->setDefaults(session_.held().newRoom);
+    }
 }
 
 void Tmainfm::showStatistics() {
@@ -247,7 +294,10 @@ void Tmainfm::sPageControl1Change() {
     pages_->currentWidget()->layout()->addWidget(canvas_);
     canvas_->show();
     active_->setCanvas(canvas_);
+    active_->wallDialogs =
+        dynamic_cast<WallDialogs*>(findChild<QObject*>(QStringLiteral("wallDialogs")));
     active_->currentProduct = pickerSelection_;
+    showWallFlags(*actions_, *this, *active_);
     active_->paint();
     const bool design = active_->editMode == EditDesign;
     (*actions_)[design ? QStringLiteral("modeDesign") : QStringLiteral("modeRoom")]->setChecked(
@@ -275,6 +325,96 @@ void Tmainfm::wireRoomCommands() {
     onRoom("zoomIn", [](TRoom_OBJ& room) { room.zoomIn(); });
     onRoom("zoomOut", [](TRoom_OBJ& room) { room.zoomOut(); });
     onRoom("centreView", [](TRoom_OBJ& room) { room.centreView(); });
+
+    // The wall commands.
+    auto* wallDialogs = new QtWallDialogs(this);
+    wallDialogs->setObjectName(QStringLiteral("wallDialogs"));
+    auto* newRoom = new TNewRoomFM(session_.held().newRoom, this);
+    auto* rectangle = new TSETRECTROOMFM(this);
+    const auto action = [this](const char* name) {
+        QAction* a = (*actions_)[QString::fromUtf8(name)];
+        a->setEnabled(true);
+        return a;
+    };
+    connect(action("N11"), &QAction::triggered, this, [this, newRoom] {
+        const std::optional<NewRoomRequest> request = newRoom->ask();
+        if (!request) {
+            return;
+        }
+        CreatNewRoom(*request);
+        if (!active_) {
+            return;
+        }
+        const bool withWalls = request->rectangleWidth != 0 && request->rectangleHeight != 0;
+        active_->editMode = EditAdjustWalls;
+        active_->setTool(withWalls ? ToolEditWalls : ToolDrawWalls);
+        (*actions_)[QString::fromUtf8(withWalls ? "N9" : "N70")]->setChecked(true);
+        active_->recordStep();
+        active_->canUndo = false;
+        active_->canRedo = false;
+        active_->roomModified = true;
+        active_->paint();
+        refreshFromRoom();
+    });
+    for (const WallToolButton& button : wallToolButtons) {
+        QAction* a = action(button.name);
+        connect(a, &QAction::triggered, this, [this, a, button] {
+            if (!active_ || !a->isChecked()) {
+                return;
+            }
+            active_->editMode = button.editMode;
+            active_->setTool(button.tool);
+            active_->paint();
+            refreshFromRoom();
+        });
+    }
+    onRoom("N71", [this, rectangle](TRoom_OBJ& room) {
+        const std::optional<QSize> size = rectangle->ask();
+        if (!size) {
+            return;
+        }
+        room.makeRectangle(size->width(), size->height());
+        room.roomModified = true;
+        (*actions_)[QStringLiteral("N9")]->setChecked(true);
+        room.editMode = EditAdjustWalls;
+        room.setTool(ToolEditWalls);
+        room.paint();
+    });
+    onRoom("N73", [](TRoom_OBJ& room) {
+        if (room.editMode != EditDesign) {
+            room.clearWalls();
+        }
+    });
+    onRoom("changeRoomMode", [this](TRoom_OBJ& room) {
+        room.changeRoomMode(TRoom_OBJ::ModeChangeEntry::ModeOnly);
+        pages_->setTabText(pages_->currentIndex(), room.getName());
+    });
+    onRoom("lockxy", [this](TRoom_OBJ& room) {
+        room.snapRulerX = room.snapRulerY = (*actions_)[QStringLiteral("lockxy")]->isChecked();
+    });
+    onRoom("usectrl", [this](TRoom_OBJ& room) {
+        room.angleSnap = (*actions_)[QStringLiteral("usectrl")]->isChecked();
+    });
+    onRoom("lockbt", [this](TRoom_OBJ& room) {
+        room.lockCanvas = (*actions_)[QStringLiteral("lockbt")]->isChecked();
+        room.paint();
+    });
+    for (const char* name : {"N71", "N73", "changeRoomMode", "lockxy", "usectrl", "lockbt"}) {
+        action(name);
+    }
+    auto* fixedBox = findChild<QCheckBox*>(QStringLiteral("sCheckBox1"));
+    fixedBox->setEnabled(true);
+    connect(fixedBox, &QCheckBox::clicked, this, [this](bool checked) {
+        if (active_) {
+            active_->fixedLength = checked;
+            active_->fixedLengthCm = fixedLength_->value();
+        }
+    });
+    connect(fixedLength_, &QSpinBox::valueChanged, this, [this, fixedBox](int value) {
+        if (active_ && fixedBox->isChecked()) {
+            active_->fixedLengthCm = value;
+        }
+    });
 }
 
 void Tmainfm::closeEvent(QCloseEvent* event) {
