@@ -128,5 +128,6 @@ void TRoom_OBJ::changeRoomMode(ModeChangeEntry entry) {
         roomModified = true;
         notifyHost();
         recordStep();
+        paint();
     }
 }

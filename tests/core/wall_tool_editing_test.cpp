@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 // Hovering, dragging corners and walls and moving the room, at zoom 10 with the plan's
 // origin on the canvas origin (1 pixel = 1 cm).
 
@@ -184,4 +186,31 @@ TEST_F(WallEditing, TheWallPainterMarksTheHotCorner) {
     EXPECT_EQ(s.pixel(1200, 896), colors::Yellow) << "radius 5 around the hot corner";
     EXPECT_EQ(s.pixel(800, 1100), colors::Red);
     EXPECT_EQ(s.pixel(1000, 1000), colors::White) << "inside the outline";
+}
+
+TEST_F(WallEditing, TheWallPainterDrawsDoorLeavesArcsAndOutwardLabels) {
+    room.wall.setOutline(
+        {{800, 900}, {900, 900}, {980, 900}, {1200, 900}, {1200, 1100}, {800, 1100}},
+        {0, DoorEnd, DoorEnd, ArcApexOut, 0, 0});
+    move({500, 500});
+    Surface& s = canvas.surface();
+    EXPECT_EQ(s.pixel(980, 950), colors::Green) << "the leaf, to the wall's right";
+    EXPECT_EQ(s.pixel(940, 898), colors::Green);
+    // The arc through (980, 900), (1200, 900), (1200, 1100) bulges above the top wall.
+    const double r = std::hypot(110.0, 100.0);
+    EXPECT_EQ(s.pixel(1090, int(std::lround(1000 - r))), colors::Red);
+
+    // The left wall's label stands left of it, away from the room's middle.
+    bool inkLeft = false;
+    bool inkRight = false;
+    for (int y = 1004; y < 1024; ++y) {
+        for (int x = 760; x < 797; ++x) {
+            inkLeft = inkLeft || s.pixel(x, y) == colors::Black;
+        }
+        for (int x = 804; x < 840; ++x) {
+            inkRight = inkRight || s.pixel(x, y) == colors::Black;
+        }
+    }
+    EXPECT_TRUE(inkLeft);
+    EXPECT_FALSE(inkRight);
 }
