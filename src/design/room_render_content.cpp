@@ -2,6 +2,7 @@
 
 #include "core/tpic_rec.h"
 #include "design/grid_edges.h"
+#include "design/room_render_pixels.h"
 #include "library/product_library.h"
 
 #include <QPainter>
@@ -48,7 +49,8 @@ namespace {
 class ContentPainter {
 public:
     ContentPainter(TRoom_OBJ& room, QImage& target, ScaledPictures& pictures)
-        : room_(room), target_(target), pictures_(pictures), edges_(room), painter_(&target) {
+        : room_(room), target_(target), pictures_(pictures), edges_(room), pixels_(target),
+          painter_(&target) {
         preparePainter(painter_);
         painter_.setPen(QPen(toQColor(Lines), 0));
     }
@@ -114,13 +116,15 @@ private:
     }
 
     void drawPanel(GridCell anchor, const tpic_rec& product) {
-        const ObjectBox block = edges_.planBlock(anchor, product.width, product.height);
-        const QPoint topLeft = toTarget(block.left, block.top);
-        const QPoint bottomRight = toTarget(block.right, block.bottom);
-        canvasRectangle(painter_, topLeft.x(), topLeft.y(), bottomRight.x() + 1,
-                        bottomRight.y() + 1, lines_, ceiling_);
-        drawProduct(painter_, QRect(topLeft + QPoint(1, 1), bottomRight - QPoint(1, 1)), product,
-                    pictures_);
+        const ObjectBox plan = edges_.planBlock(anchor, product.width, product.height);
+        const QRect block(toTarget(plan.left, plan.top), toTarget(plan.right, plan.bottom));
+        const QRect inside = block.adjusted(1, 1, -1, -1);
+        // A copied picture covers the whole inside, so only the outline is needed.
+        pixels_.outline(block, linesRgb_);
+        if (!copyOpaque(inside, product)) {
+            pixels_.fill(inside, ceilingRgb_);
+            drawOpaque(inside, product);
+        }
     }
 
     // Each quotient is rounded on its own, the edge and the size alike.
@@ -130,8 +134,26 @@ private:
         const QPoint topLeft = toTarget(left, top);
         const QPoint bottomRight = toTarget(left + GridEdges::toCm(room_.columnWidth(c)),
                                             top + GridEdges::toCm(room_.rowHeight(r)));
-        canvasRectangle(painter_, topLeft.x(), topLeft.y(), bottomRight.x() + 1,
-                        bottomRight.y() + 1, lines_, ceiling_);
+        cellRectangle(QRect(topLeft, bottomRight));
+    }
+
+    // Grey on the outermost pixels, dark blue inside, covering both corners.
+    void cellRectangle(const QRect& area) {
+        pixels_.fill(area, ceilingRgb_);
+        pixels_.outline(area, linesRgb_);
+    }
+
+    // Whether the product's picture was copied into the area: it is opaque and present.
+    bool copyOpaque(const QRect& area, const tpic_rec& product) {
+        const QImage& picture = pictures_.scaled(product, area.size());
+        return !picture.isNull() && pixels_.copy(area.topLeft(), picture);
+    }
+
+    // Panels and strips: opaque pictures are copied, the others painted.
+    void drawOpaque(const QRect& area, const tpic_rec& product) {
+        if (!copyOpaque(area, product)) {
+            drawProduct(painter_, area, product, pictures_);
+        }
     }
 
     // The strip entry of a column or row: a product id or -1; anything else is emptied.
@@ -163,10 +185,9 @@ private:
             for (qint64 y = top; y < bottom; y += strip->height) {
                 const int copyTop = toTarget(0, GridEdges::toCm(y)).y();
                 const int copyBottom = toTarget(0, GridEdges::toCm(y + strip->height)).y();
-                drawProduct(
-                    painter_,
+                drawOpaque(
                     QRect(start.x() + 1, copyTop, right - start.x() - 1, copyBottom - copyTop),
-                    *strip, pictures_);
+                    *strip);
             }
         }
     }
@@ -187,10 +208,9 @@ private:
             for (qint64 x = left; x < right; x += strip->width) {
                 const int copyLeft = toTarget(GridEdges::toCm(x), 0).x();
                 const int copyRight = toTarget(GridEdges::toCm(x + strip->width), 0).x();
-                drawProduct(
-                    painter_,
+                drawOpaque(
                     QRect(copyLeft, start.y() + 1, copyRight - copyLeft, bottom - start.y() - 1),
-                    *strip, pictures_);
+                    *strip);
             }
         }
     }
@@ -199,9 +219,11 @@ private:
     QImage& target_;
     ScaledPictures& pictures_;
     const GridEdges edges_;
+    PixelWriter pixels_; // before the painter, which then draws into the same pixels
     QPainter painter_;
-    const QColor lines_ = toQColor(Lines);
     const QColor ceiling_ = toQColor(Ceiling);
+    const QRgb ceilingRgb_ = toQRgb(Ceiling);
+    const QRgb linesRgb_ = toQRgb(Lines);
 };
 
 } // namespace

@@ -194,3 +194,16 @@ TEST_F(StripRowsRender, TheGhostOfAStripLiesAlongTheRows) {
     EXPECT_EQ(at(395, 300), StripColour);
     EXPECT_EQ(at(350, 330), Ceiling);
 }
+
+TEST_F(RenderTest, PanelsCutByTheCanvasEdgeShowTheirVisiblePart) {
+    placeEverywhere(*room, Panel, 31, 31, 40, 40);
+    room->wall.setOrigin({-916, -916}); // the room's top-left corner at (-16, -16)
+    painted();
+    EXPECT_EQ(at(5, 5), PanelColour);
+    EXPECT_EQ(at(14, 5), Grey) << "the first column's right edge";
+    EXPECT_EQ(at(20, 20), PanelColour);
+    room->wall.setOrigin({-250, -450}); // its right-hand panels beyond the canvas
+    painted();
+    EXPECT_EQ(at(795, 560), PanelColour);
+    EXPECT_EQ(at(770, 560), Grey);
+}
