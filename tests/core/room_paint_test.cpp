@@ -63,6 +63,8 @@ TEST_F(RoomPaint, LeavesTheOutlineBeingDrawnAsItIs) {
 }
 
 TEST_F(RoomPaint, DrawsTheFrameAndTheScrollMarkersOnlyWhenUnlocked) {
+    // Tool code 2 has no layer of its own: only the frame, the markers and the signature.
+    room.tool = 2;
     room.paint();
     EXPECT_EQ(at(0, 0), colors::Black);
     EXPECT_EQ(at(1, 300), colors::Black);
@@ -87,6 +89,8 @@ TEST_F(RoomPaint, DrawsTheFrameAndTheScrollMarkersOnlyWhenUnlocked) {
 }
 
 TEST_F(RoomPaint, SignsTheCanvasInGreyAtTheBottomRight) {
+    // Tool code 2 has no layer of its own: only the frame, the markers and the signature.
+    room.tool = 2;
     TRoom_OBJ::setWebAddress(QStringLiteral("www.example.cn"));
     room.paint();
     int inked = 0;
