@@ -44,4 +44,9 @@ inline qint32 mul32(qint32 a, qint32 b) {
     return qint32(quint32(a) * quint32(b));
 }
 
+// A sum formed in 32-bit integers, wrapping the same way.
+inline qint32 add32(qint32 a, qint32 b) {
+    return qint32(quint32(a) + quint32(b));
+}
+
 } // namespace rounding

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 using rounding::halfEven;
+using rounding::add32;
 using rounding::mul32;
 
 namespace {
@@ -57,8 +58,9 @@ void troom_Wall::refreshCanvasPoints() {
 }
 
 QPoint troom_Wall::planToCanvas(QPoint plan) const {
-    return {halfEven(mul32(plan.x(), PaperWidth_) / double(PlanSize)) + origin_.x(),
-            halfEven(mul32(plan.y(), PaperWidth_) / double(PlanSize)) + origin_.y()};
+    // An origin read from a damaged record may be anywhere: the sum wraps, never overflows.
+    return {add32(halfEven(mul32(plan.x(), PaperWidth_) / double(PlanSize)), origin_.x()),
+            add32(halfEven(mul32(plan.y(), PaperWidth_) / double(PlanSize)), origin_.y())};
 }
 
 QPoint troom_Wall::canvasToPlan(QPoint canvas) const {
