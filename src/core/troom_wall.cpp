@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-using rounding::halfEven;
 using rounding::add32;
+using rounding::halfEven;
 using rounding::mul32;
 
 namespace {
