@@ -16,7 +16,8 @@ QString cursorFolder(const QString& programFolder);
 bool createStoreIfMissing(const QString& path);
 
 // Creates the working folders, rebuilds the product library, creates the customer store
-// when missing and writes the cursor files. Throws std::runtime_error (or DatabaseError) on failure.
+// when missing and writes the cursor files. Throws std::runtime_error (or DatabaseError) on
+// failure.
 void build(const QString& programFolder);
 
 } // namespace program_data
