@@ -8,6 +8,7 @@
 #include "platform/picture.h"
 #include "support/temp_folder.h"
 
+#include "bill_quantity.h"
 #include "fake_canvas.h"
 
 #include <QImage>
@@ -129,15 +130,6 @@ RelativeLayout turned(RelativeLayout layout, int height) {
         orientation = (orientation + 1) % 4;
     }
     return layout;
-}
-
-double quantityOf(const TRoom_OBJ& room, int id) {
-    for (const auto& line : room.billLines) {
-        if (line->id == id) {
-            return line->number;
-        }
-    }
-    return 0;
 }
 
 class RotateTest : public ::testing::Test {

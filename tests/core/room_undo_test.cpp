@@ -7,6 +7,7 @@
 #include "platform/picture.h"
 #include "support/temp_folder.h"
 
+#include "bill_quantity.h"
 #include "fake_canvas.h"
 
 #include <QImage>
@@ -67,15 +68,6 @@ struct RoomState {
     }
     bool operator==(const RoomState&) const = default;
 };
-
-double quantityOf(const TRoom_OBJ& room, int id) {
-    for (const auto& line : room.billLines) {
-        if (line->id == id) {
-            return line->number;
-        }
-    }
-    return 0;
-}
 
 // A 3 x 3 m room (columns and rows 29..39 of 300 mm) made as the main window makes it,
 // then switched to design mode with the undo flags cleared.
