@@ -53,10 +53,3 @@ void TRoom_OBJ::popupRequested(QPoint at) {
         canvas->showPopup(boundPopup(), at);
     }
 }
-
-// Design mode. The fill, arrange and view tools arrive with the design workspace.
-void TRoom_OBJ::designPointerMove(QPoint, Qt::KeyboardModifiers) {}
-void TRoom_OBJ::designPointerPress(QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
-void TRoom_OBJ::designPointerRelease(QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
-void TRoom_OBJ::designDoubleClick(QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
-void TRoom_OBJ::designPopupOpening(QPoint) {}

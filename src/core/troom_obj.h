@@ -41,6 +41,27 @@ enum RoomTool : quint8 {
     LastDesignTool = 26,
 };
 
+// Design tool codes of the tool byte; codes 11, 12, 14, 22..24 and 26 are gesture states.
+enum DesignTool : quint8 {
+    DesignFreeFill = 9,
+    DesignBrush = 10,
+    DesignBrushHeld = 11,
+    DesignRoomOverGrid = 12,
+    DesignRectangleDrag = 14,
+    DesignRectangleFill = 15,
+    DesignBorderFill = 16,
+    DesignRowFill = 17,
+    DesignColumnFill = 18,
+    DesignReplaceFill = 19,
+    DesignViewTool = 20,
+    DesignMoveSwap = 21,
+    DesignPlanDrag = 22,
+    DesignCellDialog = 23,
+    DesignSelectionDrag = 24,
+    DesignDelete = 25,
+    DesignDeleteHeld = 26,
+};
+
 // Which handler set drives the canvas.
 enum EditMode : quint8 { EditSplitWalls = 0, EditAdjustWalls = 1, EditDesign = 2 };
 
@@ -309,6 +330,59 @@ public:
     void addQuantity(int productId, double amount);
     // Drops the bill lines of quantity 0 and rewrites the statistics list.
     void statisticsRefresh();
+
+    // --- Fill tools (src/design/fill_*.cpp): laying the current product, whole and pattern
+    // fills, replacing, deleting and clearing. Each changed operation records one undo step.
+
+    // The point the fill tools work at: the ghost's top-left corner while the ghost is
+    // shown, else p.
+    QPoint ghostCorner(QPoint p);
+    // Lays the current product over dragRectangleStart .. dragRectangleEnd (canvas points).
+    void laying();
+    // Pattern 0 all, 1/2 odd/even rows, 3/4 odd/even columns, 5/6 chessboards; the product
+    // looked up with `orientation` (the picker's).
+    void wholeAndPatternFill(int pattern, int orientation);
+    // Scope 0 the product at the pointer point, 1 all of its kind, 2 its connected region.
+    void replace(int scope);
+    // The selected objects and the object under the pointer point, else the panel or strip
+    // under it.
+    void deleteProduct();
+    // Asks, then empties every cell, the objects and the bill lines; true when cleared.
+    bool clearDesign();
+    // Pointer steps of tools 9, 10, 15..19, 25 and their gesture states 11, 14, 26.
+    void fillToolPress(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void fillToolMove(Qt::KeyboardModifiers modifiers);
+    void fillToolRelease(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+
+    // --- Appliances, floating products and arranging (src/design/object_*.cpp,
+    // arrange_*.cpp, grid_alignment*.cpp).
+
+    // p moved onto the grid lines of its cell where it lies within 4 cm of one (per axis
+    // whose snap flag is set); the ghost's top-left corner is taken when asked and shown.
+    QPoint snapToGridLines(QPoint p, bool useGhost);
+    // Places the current appliance or floating product at the ghost or the drag end.
+    void objectPlacement();
+    // The move and swap tool (21) and the selection drag (24).
+    void moveSwapPress(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void moveSwapDrag();
+    void moveSwapDrop();
+    // Swaps the hand with the panel or strip at a canvas point.
+    void swapAt(QPoint p);
+    // "产品方向": tag 0..3 is the new orientation.
+    void orientationCommand(int tag);
+    // "悬浮产品对齐": tags 0..8.
+    void floatingArrangement(int tag);
+    // "墙面对齐": tags 1..9; a command from the main window recounts once more.
+    void roomToGridAlignment(int tag, bool fromMainWindow);
+
+    // --- Design workspace on the room (src/design/view_tool*.cpp, design_popup*.cpp).
+
+    // The view tool (20) and its gesture states 12, 22 and 23.
+    void viewToolPress(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void viewToolMove();
+    void viewToolRelease(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // "选择当前产品" at the point of the right click.
+    void chooseProductUnderPointer();
 
     // productCache by (id, orientation); the cache owns the items.
     std::unordered_map<quint64, tpic_rec*> productIndex;

@@ -150,7 +150,7 @@ void TRoom_OBJ::designPaint(Surface& surface) {
         kept.overlay.drawOver(p, r);
         drawLengthLabels(p, kept.labels, r);
     }
-    if (tool == ViewTool) {
+    if (tool == DesignViewTool) {
         informationBox(frame, pointerPoint);
     }
 }

@@ -21,8 +21,6 @@ constexpr TColor Ceiling = makeColor(0, 77, 156);    // inside the room and empt
 constexpr TColor Lines = colors::Grey;               // cell outlines, dragged rectangle
 constexpr TColor MaskKey = makeColor(238, 238, 255); // the see-through colour of the mask
 constexpr TColor InfoBox = colors::Yellow;
-constexpr int ViewTool = 20;
-constexpr int RectangleDragState = 14;
 
 // A rectangle over columns x1 .. x2 - 1 and rows y1 .. y2 - 1, filled when a fill is given
 // and outlined on its outermost pixels.

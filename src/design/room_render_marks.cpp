@@ -65,7 +65,7 @@ CanvasMarks collectCanvasMarks(TRoom_OBJ& room) {
             marks.selections.push_back(inner);
         }
     }
-    if (room.tool == RectangleDragState) {
+    if (room.tool == DesignRectangleDrag) {
         const QPoint a = room.dragRectangleStart;
         const QPoint b = room.dragRectangleEnd;
         marks.drag = QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
