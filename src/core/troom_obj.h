@@ -384,6 +384,10 @@ public:
     // "选择当前产品" at the point of the right click.
     void chooseProductUnderPointer();
 
+    // --- Design workspace keys (src/design/design_workspace_delete.cpp).
+    // The design popup's entries and enabling for a canvas point, without showing it.
+    void prepareDesignPopup(QPoint at);
+
     // productCache by (id, orientation); the cache owns the items.
     std::unordered_map<quint64, tpic_rec*> productIndex;
 
