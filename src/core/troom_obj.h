@@ -381,8 +381,9 @@ public:
     void viewToolPress(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void viewToolMove();
     void viewToolRelease(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    // "选择当前产品" at the point of the right click.
-    void chooseProductUnderPointer();
+    // "选择当前产品": the product under the canvas point of the right click becomes the
+    // current product, shown under the pointer.
+    void chooseProductUnderPointer(QPoint p);
 
     // --- Design workspace keys (src/design/design_workspace_delete.cpp).
     // The design popup's entries and enabling for a canvas point, without showing it.

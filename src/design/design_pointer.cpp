@@ -19,6 +19,7 @@ void TRoom_OBJ::designPointerMove(QPoint p, Qt::KeyboardModifiers modifiers) {
     case DesignSelectionDrag:
         moveSwapDrag();
         break;
+    case DesignViewTool:
     case DesignRoomOverGrid:
     case DesignPlanDrag:
         viewToolMove();

@@ -1,7 +1,7 @@
 #include "design/room_render.h"
 
 #include "core/tpic_rec.h"
-#include "design/grid_cell_range.h"
+#include "design/product_under_point.h"
 #include "library/product_library.h"
 
 #include <QFontMetrics>
@@ -32,53 +32,6 @@ QString number(qint64 value) {
     return QString::number(value);
 }
 
-// What lies under a canvas point: an object, else the product of the cell.
-struct Found {
-    bool object = false;
-    std::optional<GridCell> cell;
-    int id = -1;
-    int orientation = 0;
-};
-
-Found findUnder(const TRoom_OBJ& room, QPoint canvasPoint, QPoint plan) {
-    Found found;
-    found.cell = room.cellOfPoint(plan);
-    const int hit = room.hitTest(canvasPoint);
-    if (hit >= 0) {
-        const tdianqi_rec& object = *room.objects[std::size_t(hit)];
-        found.object = true;
-        found.id = object.id;
-        found.orientation = object.orientation & 0xFF;
-        return found;
-    }
-    if (!found.cell) {
-        return found;
-    }
-    const GridCell c = *found.cell;
-    switch (room.roomstyle) {
-    case SquarePanelRoom: {
-        const qint32 value = room.cell(c.column, c.row);
-        const GridCell anchor = value < -1 ? TRoom_OBJ::coveredCellAnchor(value) : c;
-        if (value != -1 && isGridCell(anchor)) {
-            found.id = room.cell(anchor.column, anchor.row);
-            found.orientation = room.cellAttribute(anchor.column, anchor.row) % 10;
-        }
-        break;
-    }
-    case StripsAlongColumns:
-        found.id = room.cell(c.column, 1);
-        found.orientation = 1;
-        break;
-    case StripsAlongRows:
-        found.id = room.cell(1, c.row);
-        found.orientation = 0;
-        break;
-    default:
-        break;
-    }
-    return found;
-}
-
 } // namespace
 
 std::optional<QStringList> TRoom_OBJ::informationLines(QPoint p) {
@@ -86,7 +39,7 @@ std::optional<QStringList> TRoom_OBJ::informationLines(QPoint p) {
     if (!insideMask(plan.x(), plan.y())) {
         return std::nullopt;
     }
-    const Found found = findUnder(*this, p, plan);
+    const ProductUnderPoint found = productUnderPoint(*this, p);
     if (!found.object && !found.cell) {
         return std::nullopt;
     }
