@@ -1,9 +1,11 @@
 #include "ui/tmainfm.h"
 
+#include "design/design_workspace.h"
 #include "platform/default_opener.h"
 #include "quote/program_version.h"
 #include "quote/setup_file.h"
 #include "quote/startup_session.h"
+#include "ui/design_statistics_panel.h"
 #include "ui/main_actions.h"
 #include "ui/qt_wall_dialogs.h"
 #include "ui/room_canvas_widget.h"
@@ -66,6 +68,9 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     buildStatusBar();
     buildFixedLength();
     wireRoomCommands();
+    wireDesignCommands();
+    wireDesignOptions();
+    installKeyFilter();
     connect((*actions_)[QStringLiteral("exit")], &QAction::triggered, this, &QWidget::close);
     connect((*actions_)[QStringLiteral("statistics")], &QAction::triggered, this,
             [this] { showStatistics(); });
@@ -94,7 +99,9 @@ void Tmainfm::buildWorkArea() {
     canvas_->hide();
     canvas_->setParentNotifier([this] { refreshFromRoom(); });
     workArea_->addWidget(startPanel_);
-    workArea_->addWidget(pages_);
+    QWidget* project = buildProjectArea();
+    project->layout()->addWidget(pages_);
+    workArea_->addWidget(project);
     setCentralWidget(workArea_);
 }
 
@@ -213,6 +220,7 @@ void Tmainfm::CreatNewRoom(const NewRoomRequest& request) {
     context.canvas = canvas_;
     context.library = &session_.library();
     context.prompts = &prompts_;
+    context.statisticsView = &statisticsPanel_->view();
     context.initialPaperWidth = std::max(1, workArea_->width() - 20);
     context.minimumCoverage = session_.held().project.minCoverage;
     context.undoLimit = session_.held().history;
@@ -227,7 +235,7 @@ void Tmainfm::CreatNewRoom(const NewRoomRequest& request) {
 }
 
 void Tmainfm::showProjectArea() {
-    workArea_->setCurrentWidget(pages_);
+    workArea_->setCurrentWidget(projectArea_);
 }
 
 void Tmainfm::disposOBJ() {
@@ -271,45 +279,41 @@ void Tmainfm::showStatistics() {
 }
 
 void Tmainfm::sPageControl1Change() {
-    if (active_) {
-        if (active_->currentProduct.id >= 0) {
-            pickerSelection_ = active_->currentProduct;
-        }
-        active_->stopScrollTimer();
+    TRoom_OBJ* leaving = active_;
+    if (leaving) {
+        leaving->stopScrollTimer();
     }
     const int index = pages_->currentIndex();
     active_ =
         (index >= 1 && index <= int(room_list.size())) ? room_list[index - 1].room.get() : nullptr;
+    workspace::carrySelection(leaving, active_, pickerSelection_);
     canvas_->setRoom(active_);
-    for (const char* name : {"zoomIn", "zoomOut", "centreView"}) {
+    for (const char* name : {"zoomIn", "zoomOut", "centreView", "modeRoom", "modeDesign"}) {
         (*actions_)[QString::fromUtf8(name)]->setEnabled(active_ != nullptr);
     }
     if (!active_) {
         canvas_->hide();
-        (*actions_)[QStringLiteral("undo")]->setEnabled(false);
-        (*actions_)[QStringLiteral("redo")]->setEnabled(false);
+        statisticsPanel_->hide();
+        actions_->wallToolBar()->setVisible(false);
+        actions_->designToolBar()->setVisible(false);
         refreshFromRoom();
         return;
     }
-    pages_->currentWidget()->layout()->addWidget(canvas_);
-    canvas_->show();
+    showRoomInPage();
     active_->setCanvas(canvas_);
     active_->wallDialogs =
         dynamic_cast<WallDialogs*>(findChild<QObject*>(QStringLiteral("wallDialogs")));
-    active_->currentProduct = pickerSelection_;
     showWallFlags(*actions_, *this, *active_);
+    active_->statisticsRefresh();
     active_->paint();
+    // The mode button is clicked as the room's edit mode says.
     const bool design = active_->editMode == EditDesign;
-    (*actions_)[design ? QStringLiteral("modeDesign") : QStringLiteral("modeRoom")]->setChecked(
-        true);
-    actions_->wallToolBar()->setVisible(!design);
-    actions_->designToolBar()->setVisible(design);
+    (*actions_)[design ? QStringLiteral("modeDesign") : QStringLiteral("modeRoom")]->trigger();
     refreshFromRoom();
 }
 
 void Tmainfm::refreshFromRoom() {
-    panels_[0]->setText(active_ ? active_->hintText : QString());
-    panels_[6]->setText(active_ ? QString::number(active_->zoom * 10) + u'%' : QString());
+    refreshWorkspace();
 }
 
 void Tmainfm::wireRoomCommands() {

@@ -6,9 +6,12 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
+class DesignStatisticsPanel;
+class KeyFilter;
 class MainActions;
 class Prompts;
 class QLabel;
@@ -53,6 +56,19 @@ public:
     const std::vector<RoomEntry>& rooms() const { return room_list; }
     RoomCanvasWidget* canvas() const { return canvas_; }
 
+    // --- Design workspace (src/ui/design_window.cpp).
+    DesignStatisticsPanel* statisticsPanel() const { return statisticsPanel_; }
+    KeyFilter* keyFilter() const { return keyFilter_; }
+    // The picker selection carried across room tabs and given to the fill tools.
+    CurrentProduct& pickerSelection() { return pickerSelection_; }
+    // Set by the refresh once the active room is modified; cleared by saving.
+    bool projectEdited() const { return projectEdited_; }
+    // The workspace refresh: status bar, buttons, options, menus of the active room.
+    void refreshWorkspace();
+    // A product chosen in the picker (id -1: none) with its kind and status texts for
+    // panels 1 to 4.
+    void pickerRowChosen(int id, int kind, const QStringList& panels);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -64,8 +80,16 @@ private:
     QWidget* buildStartPanel();
     void showProjectArea();
     void wireRoomCommands();
-    // Status bar texts of the active room: its hint and its zoom.
+    // Status bar texts of the active room, through the workspace refresh.
     void refreshFromRoom();
+    // Design workspace (src/ui/design_window.cpp).
+    QWidget* buildProjectArea();
+    void wireDesignCommands();
+    void wireDesignOptions();
+    void installKeyFilter();
+    void showRoomInPage();
+    // Runs a command on the active room, then refreshes the workspace.
+    void onActiveRoom(const char* action, std::function<void(TRoom_OBJ&)> command);
     // Frees the rooms, last first, with the canvas detached.
     void disposOBJ();
 
@@ -77,6 +101,12 @@ private:
     QWidget* startPanel_ = nullptr;
     QLabel* homeLink_ = nullptr;
     QTabWidget* pages_ = nullptr;
+    QWidget* projectArea_ = nullptr;
+    QWidget* pickerColumn_ = nullptr;
+    DesignStatisticsPanel* statisticsPanel_ = nullptr;
+    KeyFilter* keyFilter_ = nullptr;
+    bool projectEdited_ = false;
+    bool loading_ = false;
     QLabel* panels_[StatusPanels] = {};
     QSpinBox* fixedLength_ = nullptr;
     RoomCanvasWidget* canvas_ = nullptr;

@@ -1,0 +1,213 @@
+#include "design/room_statistics.h"
+#include "library/product_library.h"
+#include "platform/database.h"
+#include "platform/picture.h"
+#include "staged_program.h"
+#include "support/scripted_prompts.h"
+#include "ui/design_statistics_panel.h"
+#include "ui/main_actions.h"
+#include "ui/program_start.h"
+#include "ui/room_canvas_widget.h"
+#include "ui/tmainfm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int Panel = 101; // 300 x 300 square panel
+constexpr int Strip = 102; // 300 wide strip
+
+// The staged library gets one category with a square panel and a strip.
+void addProducts(const StagedProgram& staged) {
+    Database db;
+    ASSERT_TRUE(db.open(staged.home().file("数据文件/db.data")));
+    db.exec("insert into cailiao (id, cailiao, comp_id, stauts) values (1,'扣板',0,0)");
+    db.exec("insert into xinghao (id, xinghao, cailiao_id, stauts) values (1,'扣板',1,0)");
+    QImage picture(30, 30, QImage::Format_RGB32);
+    picture.fill(qRgb(40, 120, 200));
+    const QByteArray bmp = picture::writeBmp(picture);
+    db.exec("insert into pic (id, xinghao_id, title, style, width, height, price, danwei, "
+            "l_img, stauts) values (?,?,?,?,?,?,?,?,?,0)",
+            {Panel, 1, QStringLiteral("方板300"), KindSquarePanel, 300, 300, 12.5,
+             QStringLiteral("块"), bmp});
+    db.exec("insert into pic (id, xinghao_id, title, style, width, height, price, danwei, "
+            "l_img, stauts) values (?,?,?,?,?,?,?,?,?,0)",
+            {Strip, 1, QStringLiteral("条板"), KindStrip, 300, 3000, 8, QStringLiteral("米"), bmp});
+}
+
+class DesignWorkspace : public ::testing::Test {
+protected:
+    void SetUp() override {
+        addProducts(staged);
+        ASSERT_EQ(program.start(), 0) << qPrintable(prompts.shown.join('\n'));
+        main = program.mainWindow();
+        main->resize(1400, 900);
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+        room = main->getActiveOBJ();
+        ASSERT_NE(room, nullptr);
+    }
+    QAction* action(const char* name) { return main->actions()[QString::fromUtf8(name)]; }
+    void trigger(const char* name) { action(name)->trigger(); }
+    // "矩形墙面" with the dialog's 300 x 300 cm, then "设计".
+    void rectangleRoomInDesign() {
+        QTimer::singleShot(20, [] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Return);
+            }
+        });
+        trigger("N71");
+        ASSERT_EQ(room->wall.pointCount(), 4);
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+        trigger("modeDesign");
+    }
+    void choose(int id, int kind) { main->pickerRowChosen(id, kind, {}); }
+    QPoint canvasPoint(QPoint plan) const { return room->wall.planToCanvas(plan); }
+    // The room's outline is the 300 x 300 cm square in the middle of the plan.
+    QPoint roomCentre() const { return canvasPoint({1000, 1000}); }
+    QString panel(int i) const { return main->statusPanel(i)->text(); }
+    QStringList statisticsCaptions() const {
+        QStringList captions;
+        for (const StatisticsRow& row : main->statisticsPanel()->view().rows()) {
+            captions << row.caption.trimmed();
+        }
+        return captions;
+    }
+
+    StagedProgram staged;
+    ScriptedPrompts prompts;
+    ProgramStart program{staged.path(), &prompts};
+    Tmainfm* main = nullptr;
+    TRoom_OBJ* room = nullptr;
+};
+
+} // namespace
+
+TEST_F(DesignWorkspace, DesignModeChoosesFreeFillAndShowsTheDesignBar) {
+    rectangleRoomInDesign();
+    EXPECT_EQ(room->editMode, EditDesign);
+    EXPECT_EQ(room->tool, DesignFreeFill);
+    EXPECT_TRUE(action("designTool1")->isChecked());
+    EXPECT_TRUE(action("modeDesign")->isChecked());
+    EXPECT_TRUE(main->actions().designToolBar()->isVisible());
+    EXPECT_FALSE(main->actions().wallToolBar()->isVisible());
+    EXPECT_EQ(panel(5), "铺设产品");
+    EXPECT_EQ(main->statisticsPanel()->areaLabel()->text(), "房间面积：9.00平方米");
+    EXPECT_EQ(action("clearDesign")->toolTip(), "清空产品");
+
+    trigger("modeRoom");
+    EXPECT_NE(room->editMode, EditDesign);
+    EXPECT_FALSE(main->actions().designToolBar()->isVisible());
+    EXPECT_EQ(panel(5), "空闲");
+    EXPECT_FALSE(main->statisticsPanel()->showSelected()->isEnabled());
+}
+
+TEST_F(DesignWorkspace, ADraggedRectangleLaysPanelsAndCtrlZTakesThemBack) {
+    rectangleRoomInDesign();
+    choose(Panel, KindSquarePanel);
+    trigger("designTool2");
+    EXPECT_EQ(room->currentProduct.id, Panel);
+    EXPECT_EQ(panel(5), "实心矩形区域填充");
+
+    RoomCanvasWidget* canvas = main->canvas();
+    const QPoint from = canvasPoint({910, 910});
+    const QPoint to = canvasPoint({990, 990});
+    QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+    QTest::mouseMove(canvas, to);
+    EXPECT_EQ(panel(5), "填充产品") << "while the rectangle is dragged";
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
+    EXPECT_EQ(panel(5), "实心矩形区域填充");
+
+    const std::optional<GridCell> cell = room->cellOfPoint({950, 950});
+    ASSERT_TRUE(cell);
+    EXPECT_EQ(room->cell(cell->column, cell->row), Panel);
+    EXPECT_TRUE(statisticsCaptions().contains("方板300"))
+        << qPrintable(statisticsCaptions().join('|'));
+    auto* list = main->statisticsPanel()->list();
+    EXPECT_GT(list->model()->rowCount(), 1);
+    EXPECT_TRUE(action("undo")->isEnabled());
+    EXPECT_TRUE(main->projectEdited());
+
+    // Ctrl+Z over the canvas.
+    QCursor::setPos(canvas->mapToGlobal(roomCentre()));
+    QTest::keyPress(canvas, Qt::Key_Control);
+    QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyRelease(canvas, Qt::Key_Control);
+    EXPECT_EQ(room->cell(cell->column, cell->row), -1);
+    EXPECT_FALSE(statisticsCaptions().contains("方板300"));
+    EXPECT_TRUE(action("redo")->isEnabled());
+}
+
+TEST_F(DesignWorkspace, AProductChosenWithTheDeleteToolSwitchesToFreeFill) {
+    rectangleRoomInDesign();
+    trigger("designTool10");
+    EXPECT_EQ(room->tool, DesignDelete);
+    choose(Panel, KindSquarePanel);
+    EXPECT_EQ(room->tool, DesignFreeFill);
+    EXPECT_TRUE(action("designTool1")->isChecked());
+    EXPECT_EQ(room->currentProduct.id, Panel);
+}
+
+TEST_F(DesignWorkspace, TheWheelOverTheCanvasZooms) {
+    rectangleRoomInDesign();
+    const int zoom = room->zoom;
+    RoomCanvasWidget* canvas = main->canvas();
+    QCursor::setPos(canvas->mapToGlobal(roomCentre()));
+    QWheelEvent wheel(roomCentre(), canvas->mapToGlobal(roomCentre()), {}, {0, -120}, Qt::NoButton,
+                      {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(canvas, &wheel);
+    EXPECT_EQ(room->zoom, zoom + 2);
+    EXPECT_EQ(panel(6), QString::number((zoom + 2) * 10) + "%");
+}
+
+TEST(DesignWorkspaceStrips, StripRoomsTurnStripsAndLimitThePatterns) {
+    StagedProgram staged;
+    addProducts(staged);
+    ScriptedPrompts prompts;
+    ProgramStart program(staged.path(), &prompts);
+    ASSERT_EQ(program.start(), 0);
+    Tmainfm* main = program.mainWindow();
+    MainActions& actions = main->actions();
+
+    NewRoomRequest columns;
+    columns.roomMode = StripsAlongColumns;
+    columns.rectangleWidth = columns.rectangleHeight = 300;
+    main->CreatNewRoom(columns);
+    TRoom_OBJ* room = main->getActiveOBJ();
+    actions["modeDesign"]->trigger();
+    main->pickerRowChosen(Strip, KindStrip, {});
+    actions["designTool2"]->trigger();
+    EXPECT_EQ(room->currentProduct.orientation, 1) << "strips along columns turn 90 degrees";
+    EXPECT_TRUE(main->statisticsPanel()->stripFree()->isEnabled());
+    EXPECT_TRUE(actions["fillPattern3"]->isEnabled());
+    EXPECT_FALSE(actions["fillPattern1"]->isEnabled());
+
+    NewRoomRequest rows;
+    rows.roomMode = StripsAlongRows;
+    rows.rectangleWidth = rows.rectangleHeight = 300;
+    main->CreatNewRoom(rows);
+    room = main->getActiveOBJ();
+    EXPECT_EQ(room->currentProduct.id, Strip) << "the selection goes along to the new room";
+    actions["modeDesign"]->trigger();
+    main->pickerRowChosen(Strip, KindStrip, {});
+    EXPECT_EQ(room->currentProduct.orientation, 0);
+    EXPECT_TRUE(actions["fillAll"]->isEnabled());
+    EXPECT_TRUE(actions["fillButtonAll"]->isEnabled());
+    EXPECT_TRUE(actions["fillPattern1"]->isEnabled());
+    EXPECT_TRUE(actions["fillPattern2"]->isEnabled());
+    for (const char* name : {"fillPattern3", "fillPattern4", "fillPattern5", "fillPattern6"}) {
+        EXPECT_FALSE(actions[QString::fromUtf8(name)]->isEnabled()) << name;
+    }
+    main->pickerRowChosen(Panel, KindSquarePanel, {});
+    EXPECT_FALSE(actions["fillAll"]->isEnabled()) << "a square panel in a strip room";
+}
