@@ -172,6 +172,7 @@ void Tmainfm::installKeyFilter() {
     hooks.mainWindowActive = [this] { return QApplication::activeWindow() == this; };
     hooks.roomActive = [this] { return active_ != nullptr; };
     hooks.overCanvas = [this] { return KeyFilter::pointerOver(canvas_); };
+    hooks.surroundingsMoved = [this] { refreshWorkspace(); };
     hooks.run = [this](workspace::InputAction action, int wheelDelta) {
         if (!active_) {
             return;

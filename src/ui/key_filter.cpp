@@ -35,6 +35,11 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
         wheelDelta = wheel->angleDelta().y();
         break;
     }
+    case QEvent::MouseMove:
+        if (hooks_.surroundingsMoved && watched->objectName() == QLatin1String("roomPage")) {
+            hooks_.surroundingsMoved();
+        }
+        return QObject::eventFilter(watched, event);
     default:
         return QObject::eventFilter(watched, event);
     }

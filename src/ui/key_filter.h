@@ -9,7 +9,8 @@
 class QWidget;
 
 // The application-wide filter of key and wheel events for the design workspace: every
-// event passes it before it reaches its widget (installed on the application).
+// event passes it before it reaches its widget (installed on the application). Pointer
+// moves over a room page around the canvas are passed on as well.
 class KeyFilter : public QObject {
 public:
     struct Hooks {
@@ -17,6 +18,8 @@ public:
         std::function<bool()> roomActive;
         // The innermost visible widget under the pointer is the canvas.
         std::function<bool()> overCanvas;
+        // The pointer moved over the canvas's surroundings (a room page).
+        std::function<void()> surroundingsMoved;
         // Runs the action decided; the wheel's delta for a zoom.
         std::function<void(workspace::InputAction, int wheelDelta)> run;
     };

@@ -212,6 +212,8 @@ void Tmainfm::CreatNewRoom(const NewRoomRequest& request) {
     showProjectArea();
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("roomPage"));
+    // Pointer moves around the canvas refresh the workspace.
+    page->setMouseTracking(true);
     auto* layout = new QVBoxLayout(page);
     // The canvas is the work area less 20 pixels each way.
     layout->setContentsMargins(10, 10, 10, 10);

@@ -146,6 +146,34 @@ TEST_F(DesignWorkspace, ADraggedRectangleLaysPanelsAndCtrlZTakesThemBack) {
     EXPECT_EQ(room->cell(cell->column, cell->row), -1);
     EXPECT_FALSE(statisticsCaptions().contains("方板300"));
     EXPECT_TRUE(action("redo")->isEnabled());
+
+    // Ctrl+Y lays them again; Delete at the pointer takes out the panel under it.
+    QTest::keyPress(canvas, Qt::Key_Control);
+    QTest::keyClick(canvas, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyRelease(canvas, Qt::Key_Control);
+    ASSERT_EQ(room->cell(cell->column, cell->row), Panel);
+    const QPoint over = canvasPoint({950, 950});
+    QCursor::setPos(canvas->mapToGlobal(over));
+    QTest::mouseMove(canvas, over);
+    QTest::keyClick(canvas, Qt::Key_Delete);
+    EXPECT_EQ(room->cell(cell->column, cell->row), -1);
+    EXPECT_NE(room->cell(cell->column - 1, cell->row), -1) << "only the panel under the pointer";
+}
+
+TEST_F(DesignWorkspace, KeysAwayFromTheCanvasPassOn) {
+    rectangleRoomInDesign();
+    choose(Panel, KindSquarePanel);
+    trigger("fillAll");
+    const std::optional<GridCell> cell = room->cellOfPoint({950, 950});
+    ASSERT_TRUE(cell);
+    ASSERT_EQ(room->cell(cell->column, cell->row), Panel);
+    QWidget* list = main->statisticsPanel()->list();
+    QCursor::setPos(list->mapToGlobal(list->rect().center()));
+    QTest::keyClick(list, Qt::Key_Delete);
+    QTest::keyPress(list, Qt::Key_Control);
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyRelease(list, Qt::Key_Control);
+    EXPECT_EQ(room->cell(cell->column, cell->row), Panel) << "neither deleted nor undone";
 }
 
 TEST_F(DesignWorkspace, AProductChosenWithTheDeleteToolSwitchesToFreeFill) {
