@@ -252,6 +252,7 @@ void Tmainfm::refreshWorkspace() {
     if (state.pressedTag) {
         actions[toolAction(*state.pressedTag)]->setChecked(true);
     }
+    showWallButtons();
     for (const char* name : {"N73", "clearDesign"}) {
         actions[QString::fromUtf8(name)]->setToolTip(state.clearHint);
     }

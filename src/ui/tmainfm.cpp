@@ -318,6 +318,12 @@ void Tmainfm::refreshFromRoom() {
     refreshWorkspace();
 }
 
+void Tmainfm::showWallButtons() {
+    if (active_ && active_->editMode != EditDesign) {
+        showWallFlags(*actions_, *this, *active_);
+    }
+}
+
 void Tmainfm::wireRoomCommands() {
     const auto onRoom = [this](const char* name, std::function<void(TRoom_OBJ&)> command) {
         connect((*actions_)[QString::fromUtf8(name)], &QAction::triggered, this,

@@ -88,6 +88,8 @@ private:
     void wireDesignOptions();
     void installKeyFilter();
     void showRoomInPage();
+    // Wall mode: the wall tool button of the room's tool is pressed.
+    void showWallButtons();
     // Runs a command on the active room, then refreshes the workspace.
     void onActiveRoom(const char* action, std::function<void(TRoom_OBJ&)> command);
     // Frees the rooms, last first, with the canvas detached.
