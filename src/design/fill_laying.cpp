@@ -12,8 +12,11 @@
 
 namespace {
 
+// A coordinate outside the room's box moves one centimetre inside it. One on the left or
+// top edge moves as well: a point on a grid line belongs to the cell before it, which
+// for a room aligned to the grid lies outside the room.
 int clampInto(int value, int low, int high) {
-    if (value < low) {
+    if (value <= low) {
         return low + 1;
     }
     if (value > high) {

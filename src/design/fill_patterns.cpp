@@ -71,7 +71,8 @@ void fillSquarePanels(TRoom_OBJ& room, const tpic_rec& product, int pattern, int
     if (!room.wall.planBounds(box)) {
         return;
     }
-    const std::optional<GridCell> first = room.cellOfPoint({box.minX, box.minY});
+    // The first cell inside the box: a corner on a grid line belongs to the cell before it.
+    const std::optional<GridCell> first = room.cellOfPoint({box.minX + 1, box.minY + 1});
     const std::optional<GridCell> last = room.cellOfPoint({box.maxX, box.maxY});
     if (!first || !last) {
         return;

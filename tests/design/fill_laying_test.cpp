@@ -86,6 +86,17 @@ TEST_F(RectangleFill, ShiftFillsTheRowAndCtrlTheColumnUnderTheRelease) {
     EXPECT_EQ(anchorsOf(fill_sample::OtherPanel300, 31, 39, 40, 39), 10);
 }
 
+TEST_F(RectangleFill, ARowStartsAtTheFirstCellInsideARoomAlignedToTheGrid) {
+    // The room's left wall lies on the line between columns 30 and 31.
+    choose(DesignRowFill, Panel600, KindSquarePanel);
+    click(centre(33, 33));
+    EXPECT_EQ(room->cell(30, 33), -1);
+    for (int c = 31; c <= 39; c += 2) {
+        EXPECT_EQ(room->cell(c, 33), Panel600) << c;
+    }
+    EXPECT_EQ(quantityOf(*room, Panel600), 5);
+}
+
 TEST_F(RectangleFill, WithoutTheRubberBandAPressStartsNoDrag) {
     choose(DesignRectangleFill, Panel300, KindSquarePanel);
     room->rubberBand = false;
