@@ -110,3 +110,20 @@ TEST_F(MoveTool, APressOutsideTheRoomClearsTheSelection) {
     room->pointerPress(canvasOf(1110, 1110), Qt::RightButton, {});
     EXPECT_FALSE(light.selected) << "a right press selects nothing";
 }
+
+TEST_F(MoveTool, ADroppedObjectSnapsToAGridLineWithin4Centimetres) {
+    tdianqi_rec& near = place(SmallFloating, KindFloating, 1000, 1015);
+    drag({1010, 1025}, {943, 1025}, 1);
+    EXPECT_EQ(near.x, 930) << "3 cm right of the line at 930";
+    EXPECT_EQ(near.y, 1015) << "5 cm above the line at 1020 is too far";
+
+    room->clearSelection();
+    tdianqi_rec& far = place(SmallFloating, KindFloating, 1100, 1100);
+    drag({1110, 1110}, {1085, 1110}, 1);
+    EXPECT_EQ(far.x, 1075) << "5 cm right of the line at 1070 stays";
+
+    room->snapRulerX = room->snapRulerY = false;
+    room->clearSelection();
+    drag({940, 1025}, {943, 1025}, 1);
+    EXPECT_EQ(near.x, 933) << "no snapping with the option off";
+}
