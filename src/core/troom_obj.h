@@ -355,7 +355,7 @@ public:
     void fillToolRelease(QPoint p, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
     // --- Appliances, floating products and arranging (src/design/object_*.cpp,
-    // arrange_*.cpp, grid_alignment*.cpp).
+    // move_swap_pointer.cpp, swap_*.cpp, floating_arrangement*.cpp, grid_alignment*.cpp).
 
     // p moved onto the grid lines of its cell where it lies within 4 cm of one (per axis
     // whose snap flag is set); the ghost's top-left corner is taken when asked and shown.
