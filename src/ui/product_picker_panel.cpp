@@ -195,6 +195,7 @@ void ProductPickerPanel::resizeEvent(QResizeEvent* event) {
 }
 
 void ProductPickerPanel::rowSelected(int row) {
+    forwardHooks();
     const PickerStatusTexts texts = picker_.chooseRow(row);
     TRoom_OBJ* room = activeRoom ? activeRoom() : nullptr;
     const bool replaceTool = room && picker_.applyChoice(*room);

@@ -37,9 +37,10 @@ public:
     // Load products step 1: the room's current product, the fill commands and the status
     // panels 1..5 are to be emptied.
     std::function<void()> selectionForgotten;
-    // A grid row was chosen: status panels 1..4 (panel 4 is to be left alone when its text is
-    // empty) and whether the room's tool is to be replaced by free fill. The active room has
-    // already taken the choice as its current product.
+    // A grid row was chosen: status panels 1..4 (a row without a product empties panels 1..3
+    // and keeps the last product's panel 4) and whether the room's tool is to be replaced by
+    // free fill. The active room has already taken the choice as its current product; the
+    // window then refreshes its menu enabling.
     std::function<void(const PickerStatusTexts& texts, bool replaceTool)> rowChosen;
     std::function<void(int pattern, int orientation)> fillPatternChosen;
     std::function<void(int orientation)> orientationChosen;
