@@ -71,6 +71,9 @@ void replacePanels(TRoom_OBJ& room, int scope) {
     const GridCell anchor = fill_steps::anchorOf(room, *under);
     const qint32 old = room.cell(anchor.column, anchor.row);
     const qint32 id = room.currentProduct.id;
+    if (old < -1) {
+        return; // a covered cell whose panel is gone
+    }
     if (old >= 0) {
         // The orientation stays with the cell, so only a product of the same size fits.
         const tpic_rec* current = room.productLookup(id, 0);

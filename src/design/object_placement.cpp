@@ -5,6 +5,8 @@
 #include "platform/prompts.h"
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -21,6 +23,44 @@ bool overlapsAnotherAppliance(TRoom_OBJ& room, std::size_t index) {
         }
     }
     return false;
+}
+
+// The panels that an appliance would be seated over, with what each counts now.
+struct CountedPanel {
+    GridCell anchor;
+    qint32 product = -1;
+    int counted = 0;
+};
+
+std::vector<CountedPanel> panelsUnder(TRoom_OBJ& room, const tdianqi_rec& object,
+                                      const tpic_rec& product) {
+    std::vector<CountedPanel> panels;
+    tdianqi_rec probe = object;
+    const std::optional<GridCell> seat = room.snapToSeatCell(probe);
+    if (!seat) {
+        return panels;
+    }
+    const TRoom_OBJ::CellSpan span = room.spanTest(*seat, product.width, product.height);
+    for (int c = seat->column; c < seat->column + span.columns; ++c) {
+        for (int r = seat->row; r < seat->row + span.rows; ++r) {
+            if (room.cell(c, r) >= 0 && room.cellAttribute(c, r) / 10 == 0) {
+                const int counted = room.panelContribution({c, r});
+                panels.push_back({{c, r}, room.cell(c, r), counted});
+            }
+        }
+    }
+    return panels;
+}
+
+// Panels that seating put under the appliance count 0 from now on.
+void subtractCoveredPanels(TRoom_OBJ& room, const std::vector<CountedPanel>& panels) {
+    for (const CountedPanel& panel : panels) {
+        const GridCell at = panel.anchor;
+        if (panel.counted != 0 && room.cell(at.column, at.row) == panel.product &&
+            room.cellAttribute(at.column, at.row) / 10 == 1) {
+            room.addQuantity(panel.product, -panel.counted);
+        }
+    }
 }
 
 } // namespace
@@ -43,9 +83,14 @@ void TRoom_OBJ::objectPlacement() {
     object->selected = false;
     object->kind = currentProduct.kind;
     // In square-panel rooms an appliance goes only where it covers whole cells.
+    std::vector<CountedPanel> covered;
+    if (object->kind == KindAppliance && roomstyle == SquarePanelRoom) {
+        covered = panelsUnder(*this, *object, *product);
+    }
     if (!seatAppliance(*object)) {
         return;
     }
+    subtractCoveredPanels(*this, covered);
     objects.push_back(std::move(object));
     const std::size_t index = objects.size() - 1;
     addQuantity(currentProduct.id, 1);

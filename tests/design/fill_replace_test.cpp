@@ -83,6 +83,17 @@ TEST_F(Replace, TheFloodFollowsPanelsOfEverySizeAndStopsAtOtherProducts) {
     EXPECT_EQ(room->cell(35, 31), Panel300);
 }
 
+TEST_F(Replace, APanelPartlyOverAnEarlierOneIsNotLaid) {
+    placeEverywhere(*room, Panel600, 32, 32, 32, 32);
+    room->paint();
+    room->recount();
+    room->currentProduct = {Panel600, KindSquarePanel, 0};
+    replaceAt(centre(31, 33), 0); // would share the cell (32, 33)
+    EXPECT_EQ(room->cell(31, 33), -1);
+    EXPECT_EQ(room->cell(32, 33), TRoom_OBJ::coveredCellValue({32, 32}));
+    EXPECT_EQ(quantityOf(*room, Panel600), 1);
+}
+
 TEST_F(Replace, ObjectsTakeTheNewIdOneOrAllOfThem) {
     addObject(*room, Appliance300, KindAppliance, 960, 960);
     addObject(*room, Appliance300, KindAppliance, 1020, 1020);
