@@ -54,6 +54,8 @@ ProductPickerPanel::ProductPickerPanel(Database& library, Prompts* prompts, QWid
     grid_ = new QTableWidget(this);
     grid_->setObjectName(QStringLiteral("productGrid"));
     grid_->setColumnCount(2);
+    grid_->horizontalHeader()->setMinimumSectionSize(0);
+    grid_->verticalHeader()->setMinimumSectionSize(0);
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
     grid_->setShowGrid(false);
@@ -171,7 +173,7 @@ void ProductPickerPanel::showGrid() {
 }
 
 void ProductPickerPanel::fitGrid() {
-    grid_->setColumnWidth(0, picker_.fit(grid_->viewport()->width()).spacerColumnWidth);
+    grid_->setColumnWidth(0, picker_.fit(grid_->width()).spacerColumnWidth);
 }
 
 void ProductPickerPanel::placeCategoryLists() {

@@ -90,6 +90,8 @@ TEST_F(PickerPanelTest, ChoosingCategoryFillsGridAndClickChoosesRow) {
     EXPECT_EQ(grid->rowHeight(0), 0);
     EXPECT_EQ(grid->rowHeight(1), 50);
     EXPECT_EQ(grid->columnWidth(1), 100);
+    EXPECT_EQ(grid->width(), 165);
+    EXPECT_EQ(grid->columnWidth(0), 22) << "column 1 centred";
     EXPECT_TRUE(chosen.empty());
 
     clickRow(2); // rows by title: 吸顶灯, 筒灯
@@ -156,6 +158,22 @@ TEST_F(PickerPanelTest, PopupOffersFillsRadioOrientationsAndInformation) {
     ASSERT_TRUE(entries[5]->isEnabled());
     entries[5]->trigger();
     EXPECT_EQ(opened, "http://x/info.htm");
+}
+
+TEST_F(PickerPanelTest, WidePictureWidensThePickerColumn) {
+    QImage wide(200, 50, QImage::Format_RGB32);
+    wide.fill(Qt::gray);
+    db.exec(QStringLiteral("update pic set l_img=? where id=101"), {picture::writeBmp(wide)});
+    panel->reload();
+    EXPECT_EQ(panel->width(), 230);
+    EXPECT_EQ(panel->grid()->columnWidth(1), 220);
+    EXPECT_EQ(panel->grid()->columnWidth(0), 0);
+    EXPECT_EQ(panel->grid()->rowHeight(1), 70);
+    EXPECT_EQ(panel->topCategoryBox()->width(), 220);
+
+    panel->topCategoryBox()->setCurrentIndex(1);
+    EXPECT_EQ(panel->width(), 165);
+    EXPECT_EQ(panel->topCategoryBox()->width(), 155);
 }
 
 TEST(PickerPanel, BothCataloguesShowTheSelector) {
