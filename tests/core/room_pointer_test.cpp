@@ -39,15 +39,16 @@ TEST_F(RoomPointer, EventsFollowTheHandlersBoundBySetTool) {
     room.pointerDoubleClick({10, 10}, Qt::LeftButton, Qt::NoModifier);
     EXPECT_NE(room.wall.getOrigin(), origin) << "still bound to the wall handlers";
 
-    room.wall.setOrigin(origin);
-    room.setTool(20);
-    room.pointerDoubleClick({10, 10}, Qt::LeftButton, Qt::NoModifier);
-    EXPECT_EQ(room.wall.getOrigin(), origin) << "now bound to the design handlers";
+    // A press of the view tool starts dragging the plan only in the design handlers.
+    room.setTool(DesignViewTool);
+    room.pointerPress({10, 10}, Qt::LeftButton, Qt::NoModifier);
+    EXPECT_EQ(room.tool, DesignPlanDrag) << "now bound to the design handlers";
 
+    room.tool = DesignViewTool;
     room.editMode = EditAdjustWalls;
     room.setCanvas(&canvas);
-    room.pointerDoubleClick({10, 10}, Qt::LeftButton, Qt::NoModifier);
-    EXPECT_NE(room.wall.getOrigin(), origin) << "setCanvas binds by the edit mode too";
+    room.pointerPress({10, 10}, Qt::LeftButton, Qt::NoModifier);
+    EXPECT_EQ(room.tool, DesignViewTool) << "setCanvas binds by the edit mode too";
 }
 
 TEST_F(RoomPointer, ThePopupIsTheOneOfTheBoundMode) {
