@@ -3,26 +3,12 @@
 #include "library/product_library.h"
 
 #include "fake_canvas.h"
+#include "support/scripted_mode_dialog.h"
 #include "support/scripted_prompts.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class ScriptedModeDialog : public WallDialogs {
-public:
-    std::optional<CornerSplitSizes> askCornerSplit(int, int) override { return std::nullopt; }
-    std::optional<WallSplitSizes> askWallSplit(int) override { return std::nullopt; }
-    std::optional<ModeChangeChoice> askModeChange(const ModeChangeSetup& s) override {
-        setup = s;
-        ++asked;
-        return answer;
-    }
-
-    std::optional<ModeChangeChoice> answer;
-    ModeChangeSetup setup;
-    int asked = 0;
-};
 
 class RoomModeChange : public ::testing::Test {
 protected:

@@ -1,26 +1,13 @@
 #include "core/troom_obj.h"
-#include "core/wall_dialogs.h"
 #include "library/product_library.h"
 #include "render_fixture.h"
+#include "support/scripted_mode_dialog.h"
 
 #include <gtest/gtest.h>
 
 // The view tool on the 3 x 3 m room of the render tests (canvas 200..500 at 1 px per cm).
 
 namespace {
-
-class CountingModeDialog : public WallDialogs {
-public:
-    std::optional<CornerSplitSizes> askCornerSplit(int, int) override { return std::nullopt; }
-    std::optional<WallSplitSizes> askWallSplit(int) override { return std::nullopt; }
-    std::optional<ModeChangeChoice> askModeChange(const ModeChangeSetup& s) override {
-        setup = s;
-        ++asked;
-        return std::nullopt;
-    }
-    ModeChangeSetup setup;
-    int asked = 0;
-};
 
 class ViewTool : public RenderTest {
 protected:
@@ -37,7 +24,7 @@ protected:
         room->pointerRelease(to, Qt::LeftButton, {});
     }
 
-    CountingModeDialog dialog;
+    ScriptedModeDialog dialog;
     std::size_t steps = 0;
 };
 
