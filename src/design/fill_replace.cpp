@@ -22,7 +22,8 @@ void showMismatch(TRoom_OBJ& room) {
 
 void replaceObjects(TRoom_OBJ& room, int scope) {
     const int hit = room.hitTest(room.pointerPoint);
-    if (hit >= 0) {
+    // A product the library no longer holds replaces nothing.
+    if (hit >= 0 && room.productLookup(room.currentProduct.id, 0)) {
         const qint32 old = room.objects[std::size_t(hit)]->id;
         if (scope == ScopeOne) {
             room.objects[std::size_t(hit)]->id = room.currentProduct.id;
@@ -74,11 +75,15 @@ void replacePanels(TRoom_OBJ& room, int scope) {
     if (old < -1) {
         return; // a covered cell whose panel is gone
     }
+    // A product the library no longer holds is not put into the grid.
+    const tpic_rec* current = room.productLookup(id, 0);
+    if (!current) {
+        return;
+    }
     if (old >= 0) {
         // The orientation stays with the cell, so only a product of the same size fits.
-        const tpic_rec* current = room.productLookup(id, 0);
         const tpic_rec* previous = room.productLookup(old, 0);
-        if (!current || !previous) {
+        if (!previous) {
             return;
         }
         if (current->width != previous->width || current->height != previous->height) {

@@ -94,6 +94,18 @@ TEST_F(Replace, APanelPartlyOverAnEarlierOneIsNotLaid) {
     EXPECT_EQ(quantityOf(*room, Panel600), 1);
 }
 
+TEST_F(Replace, AProductTheLibraryDoesNotHoldReplacesNothing) {
+    addObject(*room, Appliance300, KindAppliance, 960, 960);
+    room->paint();
+    room->currentProduct = {fill_sample::Missing, KindSquarePanel, 0};
+    replaceAt(centre(36, 36), 1);
+    EXPECT_EQ(anchorsOf(fill_sample::Missing, 1, 1, 100, 100), 0);
+    room->currentProduct = {fill_sample::Missing, KindAppliance, 0};
+    replaceAt(room->wall.planToCanvas({970, 970}), 0);
+    EXPECT_EQ(room->objects.front()->id, Appliance300);
+    EXPECT_EQ(undoSteps(), 0);
+}
+
 TEST_F(Replace, ObjectsTakeTheNewIdOneOrAllOfThem) {
     addObject(*room, Appliance300, KindAppliance, 960, 960);
     addObject(*room, Appliance300, KindAppliance, 1020, 1020);

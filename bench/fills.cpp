@@ -1,0 +1,132 @@
+#include "core/room_canvas.h"
+#include "core/troom_obj.h"
+#include "design/fill_flood.h"
+#include "library/library_schema.h"
+#include "library/product_library.h"
+#include "platform/database.h"
+#include "platform/picture.h"
+#include "platform/surface.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int PanelA = 1;
+constexpr int PanelB = 2;
+
+class BenchCanvas : public RoomCanvas {
+public:
+    BenchCanvas() : surface_(1600, 1000) {}
+    int width() const override { return surface_.width(); }
+    int height() const override { return surface_.height(); }
+    bool canDraw() const override { return true; }
+    Surface& surface() override { return surface_; }
+    void present() override {}
+    void setPointerShape(int) override {}
+    void showPopup(MenuModel&, QPoint) override {}
+    void notifyParent() override {}
+
+private:
+    Surface surface_;
+};
+
+// A library with two 300 mm panels of different pictures.
+class BenchLibrary {
+public:
+    BenchLibrary() {
+        db.create(folder.filePath(QStringLiteral("db.data")));
+        createLibrarySchema(db);
+        db.exec(QStringLiteral("insert into cailiao (id, cailiao) values (1, '扣板')"));
+        db.exec(QStringLiteral("insert into xinghao (id, xinghao, cailiao_id) values (1, 'a', 1)"));
+        const QString insert = QStringLiteral(
+            "insert into pic (id, xinghao_id, title, style, width, height, price, danwei, "
+            "l_img) values (?, 1, ?, 0, 300, 300, 10, '块', ?)");
+        db.exec(insert, {PanelA, QStringLiteral("方板A"), picture(Qt::gray)});
+        db.exec(insert, {PanelB, QStringLiteral("方板B"), picture(Qt::darkCyan)});
+    }
+
+    static QByteArray picture(Qt::GlobalColor colour) {
+        QImage image(30, 30, QImage::Format_RGB32);
+        image.fill(colour);
+        return picture::writeBmp(image);
+    }
+
+    QTemporaryDir folder;
+    Database db;
+};
+
+// The whole plan, 20 x 20 m, with 300 mm cells (about 4 400 panels), in design mode on
+// the canvas at zoom level 4.
+std::unique_ptr<TRoom_OBJ> wholePlanRoom(BenchLibrary& library, BenchCanvas& canvas) {
+    RoomContext context;
+    context.library = &library.db;
+    context.canvas = &canvas;
+    auto room = std::make_unique<TRoom_OBJ>(context, 300, 300, SquarePanelRoom, false);
+    room->wall.setOutline({{1, 1}, {1999, 1}, {1999, 1999}, {1, 1999}}, {});
+    room->editMode = EditDesign;
+    room->setTool(DesignRectangleFill);
+    while (room->zoom > 4) {
+        room->zoomOut();
+    }
+    room->centreView();
+    room->paint();
+    return room;
+}
+
+// "全部填充" of the whole room, alternating between two panels so that every fill changes
+// every cell: laying, repaint, re-seating, recount and the undo step.
+void BM_WholeFill(benchmark::State& state) {
+    BenchLibrary library;
+    BenchCanvas canvas;
+    auto room = wholePlanRoom(library, canvas);
+    int product = PanelA;
+    for (auto _ : state) {
+        room->currentProduct = {product, KindSquarePanel, 0};
+        room->wholeAndPatternFill(0, 0);
+        product = product == PanelA ? PanelB : PanelA;
+    }
+    state.counters["panels"] = double(room->lastColumn - room->firstColumn + 1) *
+                               double(room->lastRow - room->firstRow + 1);
+}
+BENCHMARK(BM_WholeFill)->Unit(benchmark::kMillisecond);
+
+// The flood of a connected region of about 4 400 panels, alternating the product.
+void BM_FloodOfPanels(benchmark::State& state) {
+    BenchLibrary library;
+    BenchCanvas canvas;
+    auto room = wholePlanRoom(library, canvas);
+    room->currentProduct = {PanelA, KindSquarePanel, 0};
+    room->wholeAndPatternFill(0, 0);
+    qint32 from = PanelA;
+    const GridCell start{room->firstColumn + 30, room->firstRow + 30};
+    for (auto _ : state) {
+        const qint32 to = from == PanelA ? PanelB : PanelA;
+        floodPanels(*room, start, from, to);
+        from = to;
+    }
+}
+BENCHMARK(BM_FloodOfPanels)->Unit(benchmark::kMillisecond);
+
+// The whole replace command over the same region: flood, repaint, re-seating, recount
+// and the undo step.
+void BM_ReplaceRegion(benchmark::State& state) {
+    BenchLibrary library;
+    BenchCanvas canvas;
+    auto room = wholePlanRoom(library, canvas);
+    room->currentProduct = {PanelA, KindSquarePanel, 0};
+    room->wholeAndPatternFill(0, 0);
+    room->pointerPoint = room->wall.planToCanvas({1000, 1000});
+    int product = PanelB;
+    for (auto _ : state) {
+        room->currentProduct = {product, KindSquarePanel, 0};
+        room->replace(2);
+        product = product == PanelA ? PanelB : PanelA;
+    }
+}
+BENCHMARK(BM_ReplaceRegion)->Unit(benchmark::kMillisecond);
+
+} // namespace
