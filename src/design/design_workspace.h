@@ -43,10 +43,6 @@ bool chooseTool(TRoom_OBJ& room, int tag, CurrentProduct& picker);
 // button shows afterwards is returned.
 QString switchToWalls(TRoom_OBJ& room, bool drawingDown);
 QString switchToDesign(TRoom_OBJ& room, CurrentProduct& picker);
-// A product chosen in the picker becomes the room's current product (strip rooms turn a
-// strip to their strip direction); a view, move or delete tool gives way to free fill.
-void productChosen(TRoom_OBJ& room, CurrentProduct& picker);
-
 // The room tab change: the leaving room's current product (when there is one) becomes
 // the picker selection, then the entering room takes the selection.
 void carrySelection(const TRoom_OBJ* leaving, TRoom_OBJ* entering, CurrentProduct& picker);

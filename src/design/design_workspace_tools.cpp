@@ -148,31 +148,6 @@ QString switchToDesign(TRoom_OBJ& room, CurrentProduct& picker) {
     return QStringLiteral("清空产品");
 }
 
-void productChosen(TRoom_OBJ& room, CurrentProduct& picker) {
-    room.currentProduct.id = picker.id;
-    room.currentProduct.kind = picker.kind;
-    if (picker.id >= 0 && picker.kind == StripPanel) {
-        // As the picker's orientation entries do in strip rooms.
-        if (room.roomstyle == StripsAlongColumns) {
-            picker.orientation = 1;
-            room.currentProduct.orientation = 1;
-        } else if (room.roomstyle == StripsAlongRows) {
-            picker.orientation = 0;
-            room.currentProduct.orientation = 0;
-        }
-    }
-    switch (room.tool) {
-    case DesignViewTool:
-    case DesignMoveSwap:
-    case DesignDelete:
-    case DesignDeleteHeld:
-        chooseTool(room, 1, picker);
-        break;
-    default:
-        break;
-    }
-}
-
 void carrySelection(const TRoom_OBJ* leaving, TRoom_OBJ* entering, CurrentProduct& picker) {
     if (leaving && leaving->currentProduct.id >= 0) {
         picker = leaving->currentProduct;

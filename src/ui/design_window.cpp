@@ -3,9 +3,11 @@
 // with the room options, the picker column, the key filter and the workspace refresh.
 
 #include "design/design_workspace.h"
+#include "quote/startup_session.h"
 #include "ui/design_statistics_panel.h"
 #include "ui/key_filter.h"
 #include "ui/main_actions.h"
+#include "ui/product_picker_panel.h"
 #include "ui/room_canvas_widget.h"
 #include "ui/tmainfm.h"
 
@@ -45,12 +47,9 @@ QWidget* Tmainfm::buildProjectArea() {
     auto* layout = new QHBoxLayout(projectArea_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    pickerColumn_ = new QWidget(projectArea_);
-    pickerColumn_->setObjectName(QStringLiteral("pickerColumn"));
-    auto* pickerLayout = new QVBoxLayout(pickerColumn_);
-    pickerLayout->setContentsMargins(0, 0, 0, 0);
-    pickerColumn_->setFixedWidth(165);
-    layout->addWidget(pickerColumn_);
+    // The picker fills its lists once the library is open (FormCreate).
+    picker_ = new ProductPickerPanel(session_.library(), &prompts_, projectArea_);
+    layout->addWidget(picker_);
     statisticsPanel_ = new DesignStatisticsPanel(projectArea_);
     statisticsPanel_->setFixedHeight(150);
     statisticsPanel_->hide();
@@ -86,14 +85,14 @@ void Tmainfm::wireDesignCommands() {
         workspace::switchToWalls(room, (*actions_)[QStringLiteral("N70")]->isChecked());
     });
     onActiveRoom("modeDesign",
-                 [this](TRoom_OBJ& room) { workspace::switchToDesign(room, pickerSelection_); });
+                 [this](TRoom_OBJ& room) { workspace::switchToDesign(room, pickerSelection()); });
 
     // The tool buttons and their radio entries share one action each.
     for (int tag : toolTags) {
         QAction* a = (*actions_)[toolAction(tag)];
         onActiveRoom(qPrintable(toolAction(tag)), [this, a, tag](TRoom_OBJ& room) {
             a->setChecked(true);
-            workspace::chooseTool(room, tag, pickerSelection_);
+            workspace::chooseTool(room, tag, pickerSelection());
         });
     }
 
@@ -114,7 +113,7 @@ void Tmainfm::wireDesignCommands() {
     // runs "全部".
     const auto fill = [this](int pattern) {
         return [this, pattern](TRoom_OBJ& room) {
-            room.wholeAndPatternFill(pattern, pickerSelection_.orientation);
+            room.wholeAndPatternFill(pattern, pickerSelection().orientation);
         };
     };
     onActiveRoom("fillAll", fill(0));
@@ -134,9 +133,9 @@ void Tmainfm::wireDesignCommands() {
 
     // "手动调整" and "锁定画布" of the "墙面对齐" menu.
     onActiveRoom("manualAdjust",
-                 [this](TRoom_OBJ& room) { workspace::chooseTool(room, 0, pickerSelection_); });
+                 [this](TRoom_OBJ& room) { workspace::chooseTool(room, 0, pickerSelection()); });
     onActiveRoom("lockCanvasAlign", [this](TRoom_OBJ& room) {
-        workspace::chooseTool(room, 1, pickerSelection_);
+        workspace::chooseTool(room, 1, pickerSelection());
         room.lockCanvas = true;
         room.paint();
     });
@@ -199,29 +198,66 @@ void Tmainfm::installKeyFilter() {
     qApp->installEventFilter(keyFilter_);
 }
 
-void Tmainfm::pickerRowChosen(int id, int kind, const QStringList& panels) {
-    for (int i = 1; i <= 4; ++i) {
-        panels_[i]->setText(panels.value(i - 1));
-    }
-    pickerSelection_.id = id;
-    pickerSelection_.kind = kind;
-    if (active_) {
-        workspace::productChosen(*active_, pickerSelection_);
-    }
-    refreshWorkspace();
+CurrentProduct& Tmainfm::pickerSelection() {
+    return picker_->picker().selection();
+}
+
+void Tmainfm::wirePicker() {
+    ProductPickerPanel& picker = *picker_;
+    picker.activeRoom = [this] { return active_; };
+    picker.selectionForgotten = [this] {
+        if (active_) {
+            active_->currentProduct.id = -1;
+        }
+        refreshWorkspace();
+        for (int i = 1; i <= 5; ++i) {
+            panels_[i]->clear();
+        }
+    };
+    // The active room has taken the choice already; a view, move or delete tool gives way
+    // to free fill.
+    picker.rowChosen = [this](const PickerStatusTexts& texts, bool replaceTool) {
+        panels_[1]->setText(texts.title);
+        panels_[2]->setText(texts.size);
+        panels_[3]->setText(texts.price);
+        if (!texts.status.isEmpty()) {
+            panels_[4]->setText(texts.status);
+        }
+        if (active_ && replaceTool) {
+            (*actions_)[toolAction(1)]->setChecked(true);
+            workspace::chooseTool(*active_, 1, pickerSelection());
+        }
+        refreshWorkspace();
+    };
+    picker.fillPatternChosen = [this](int pattern, int orientation) {
+        if (active_) {
+            active_->wholeAndPatternFill(pattern, orientation);
+            refreshWorkspace();
+        }
+    };
+    picker.orientationChosen = [this](int) { refreshWorkspace(); };
+    picker.popupOpening = [this] { refreshWorkspace(); };
 }
 
 void Tmainfm::refreshWorkspace() {
     workspace::RefreshInput input;
     input.loading = loading_;
     input.projectEdited = projectEdited_;
-    input.pickerHasSelection = pickerSelection_.id >= 0;
+    input.pickerHasSelection = pickerSelection().id >= 0;
+    ProductPicker& picker = picker_->picker();
     const std::optional<workspace::WorkspaceState> refreshed = workspace::refresh(active_, input);
     if (!refreshed) {
         return;
     }
     const workspace::WorkspaceState& state = *refreshed;
     MainActions& actions = *actions_;
+    // The picker popup's "填充" entries and its product entries.
+    picker.setFillEnabled(-1, state.wholeFill);
+    picker.setFillEnabled(0, state.wholeFill);
+    for (int pattern = 1; pattern <= 6; ++pattern) {
+        picker.setFillEnabled(pattern, state.patterns[pattern]);
+    }
+    picker.setProductEntriesEnabled(state.pickerEntries);
     panels_[5]->setText(state.toolText);
     panels_[6]->setText(state.zoomText);
     panels_[7]->setText(state.wallNote);

@@ -7,6 +7,7 @@
 #include "quote/startup_session.h"
 #include "ui/design_statistics_panel.h"
 #include "ui/main_actions.h"
+#include "ui/product_picker_panel.h"
 #include "ui/qt_wall_dialogs.h"
 #include "ui/room_canvas_widget.h"
 #include "ui/tnewroomfm.h"
@@ -71,6 +72,7 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     wireDesignCommands();
     wireDesignOptions();
     installKeyFilter();
+    wirePicker();
     connect((*actions_)[QStringLiteral("exit")], &QAction::triggered, this, &QWidget::close);
     connect((*actions_)[QStringLiteral("statistics")], &QAction::triggered, this,
             [this] { showStatistics(); });
@@ -178,6 +180,7 @@ bool Tmainfm::FormCreate() {
         return false;
     }
     (*actions_)[QStringLiteral("savebt")]->setEnabled(false);
+    picker_->useSettings(session_.held());
     TRoom_OBJ::setWebAddress(session_.held().company.url);
     const QString url = session_.held().company.url.toHtmlEscaped();
     homeLink_->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(url));
@@ -268,6 +271,8 @@ void Tmainfm::FormDestroy() {
 
 void Tmainfm::settingsPushed() {
     fixedLength_->setValue(session_.held().glen);
+    // The statuses shown and the catalogue may have changed.
+    picker_->useSettings(session_.held());
     // The new-room window starts from the settings just read.
     if (auto* newRoom =
             dynamic_cast<TNewRoomFM*>(findChild<QDialog*>(QStringLiteral("newroomfm")))) {
@@ -288,7 +293,7 @@ void Tmainfm::sPageControl1Change() {
     const int index = pages_->currentIndex();
     active_ =
         (index >= 1 && index <= int(room_list.size())) ? room_list[index - 1].room.get() : nullptr;
-    workspace::carrySelection(leaving, active_, pickerSelection_);
+    workspace::carrySelection(leaving, active_, pickerSelection());
     canvas_->setRoom(active_);
     for (const char* name : {"zoomIn", "zoomOut", "centreView", "modeRoom", "modeDesign"}) {
         (*actions_)[QString::fromUtf8(name)]->setEnabled(active_ != nullptr);

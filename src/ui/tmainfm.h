@@ -13,6 +13,7 @@
 class DesignStatisticsPanel;
 class KeyFilter;
 class MainActions;
+class ProductPickerPanel;
 class Prompts;
 class QLabel;
 class QSpinBox;
@@ -59,15 +60,13 @@ public:
     // --- Design workspace (src/ui/design_window.cpp).
     DesignStatisticsPanel* statisticsPanel() const { return statisticsPanel_; }
     KeyFilter* keyFilter() const { return keyFilter_; }
+    ProductPickerPanel* productPicker() const { return picker_; }
     // The picker selection carried across room tabs and given to the fill tools.
-    CurrentProduct& pickerSelection() { return pickerSelection_; }
+    CurrentProduct& pickerSelection();
     // Set by the refresh once the active room is modified; cleared by saving.
     bool projectEdited() const { return projectEdited_; }
     // The workspace refresh: status bar, buttons, options, menus of the active room.
     void refreshWorkspace();
-    // A product chosen in the picker (id -1: none) with its kind and status texts for
-    // panels 1 to 4.
-    void pickerRowChosen(int id, int kind, const QStringList& panels);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -87,6 +86,7 @@ private:
     void wireDesignCommands();
     void wireDesignOptions();
     void installKeyFilter();
+    void wirePicker();
     void showRoomInPage();
     // Wall mode: the wall tool button of the room's tool is pressed.
     void showWallButtons();
@@ -104,7 +104,7 @@ private:
     QLabel* homeLink_ = nullptr;
     QTabWidget* pages_ = nullptr;
     QWidget* projectArea_ = nullptr;
-    QWidget* pickerColumn_ = nullptr;
+    ProductPickerPanel* picker_ = nullptr;
     DesignStatisticsPanel* statisticsPanel_ = nullptr;
     KeyFilter* keyFilter_ = nullptr;
     bool projectEdited_ = false;
@@ -114,8 +114,6 @@ private:
     RoomCanvasWidget* canvas_ = nullptr;
     std::vector<RoomEntry> room_list;
     TRoom_OBJ* active_ = nullptr;
-    // The product carried from room to room when the tab changes.
-    CurrentProduct pickerSelection_;
     bool started_ = false;
     bool destroyed_ = false;
 };

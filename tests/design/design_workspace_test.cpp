@@ -74,19 +74,6 @@ TEST_F(WorkspaceTools, HandToolsEmptyTheHand) {
     EXPECT_EQ(workspace::toolStatusText(*room), "");
 }
 
-TEST_F(WorkspaceTools, AProductChosenWithTheDeleteToolSwitchesToFreeFill) {
-    workspace::chooseTool(*room, 10, picker);
-    CurrentProduct chosen{sample::Panel600, 0, 0};
-    workspace::productChosen(*room, chosen);
-    EXPECT_EQ(room->tool, DesignFreeFill);
-    EXPECT_EQ(room->currentProduct.id, sample::Panel600);
-    EXPECT_EQ(workspace::toolStatusText(*room), "铺设产品");
-
-    workspace::chooseTool(*room, 2, picker);
-    workspace::productChosen(*room, picker);
-    EXPECT_EQ(room->tool, DesignRectangleFill) << "a fill tool stays";
-}
-
 TEST_F(WorkspaceTools, GestureStatesPressTheButtonOfTheirTool) {
     workspace::chooseTool(*room, 2, picker);
     room->savedTool = room->tool;
@@ -136,11 +123,14 @@ TEST(WorkspaceStrips, TheStripRuleTurnsStripsAlongColumns) {
     EXPECT_EQ(room->currentProduct.orientation, 1);
     EXPECT_EQ(picker.orientation, 1);
 
+    // Strips along rows and square panels keep the picker's orientation.
     auto rows = designRoom(library, StripsAlongRows);
-    CurrentProduct chosen{sample::Strip, 1, 3};
-    workspace::productChosen(*rows, chosen);
-    EXPECT_EQ(rows->currentProduct.orientation, 0);
-    EXPECT_EQ(chosen.orientation, 0);
+    picker.orientation = 3;
+    workspace::chooseTool(*rows, 2, picker);
+    EXPECT_EQ(rows->currentProduct.orientation, 3);
+    room->currentProduct = {sample::Panel300, 0, 0};
+    workspace::chooseTool(*room, 2, picker);
+    EXPECT_EQ(room->currentProduct.orientation, 3);
 }
 
 TEST(WorkspaceStrips, FillEnablingFollowsRoomModeAndKind) {

@@ -1,7 +1,6 @@
 #include "design/room_statistics.h"
+#include "design_products.h"
 #include "library/product_library.h"
-#include "platform/database.h"
-#include "platform/picture.h"
 #include "staged_program.h"
 #include "support/scripted_prompts.h"
 #include "ui/design_statistics_panel.h"
@@ -13,7 +12,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QImage>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -23,31 +21,13 @@
 
 namespace {
 
-constexpr int Panel = 101; // 300 x 300 square panel
-constexpr int Strip = 102; // 300 wide strip
-
-// The staged library gets one category with a square panel and a strip.
-void addProducts(const StagedProgram& staged) {
-    Database db;
-    ASSERT_TRUE(db.open(staged.home().file("数据文件/db.data")));
-    db.exec("insert into cailiao (id, cailiao, comp_id, stauts) values (1,'扣板',0,0)");
-    db.exec("insert into xinghao (id, xinghao, cailiao_id, stauts) values (1,'扣板',1,0)");
-    QImage picture(30, 30, QImage::Format_RGB32);
-    picture.fill(qRgb(40, 120, 200));
-    const QByteArray bmp = picture::writeBmp(picture);
-    db.exec("insert into pic (id, xinghao_id, title, style, width, height, price, danwei, "
-            "l_img, stauts) values (?,?,?,?,?,?,?,?,?,0)",
-            {Panel, 1, QStringLiteral("方板300"), KindSquarePanel, 300, 300, 12.5,
-             QStringLiteral("块"), bmp});
-    db.exec("insert into pic (id, xinghao_id, title, style, width, height, price, danwei, "
-            "l_img, stauts) values (?,?,?,?,?,?,?,?,?,0)",
-            {Strip, 1, QStringLiteral("条板"), KindStrip, 300, 3000, 8, QStringLiteral("米"), bmp});
-}
+using design_products::Panel;
+using design_products::Strip;
 
 class DesignWorkspace : public ::testing::Test {
 protected:
     void SetUp() override {
-        addProducts(staged);
+        design_products::add(staged);
         ASSERT_EQ(program.start(), 0) << qPrintable(prompts.shown.join('\n'));
         main = program.mainWindow();
         main->resize(1400, 900);
@@ -71,7 +51,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(main));
         trigger("modeDesign");
     }
-    void choose(int id, int kind) { main->pickerRowChosen(id, kind, {}); }
+    void choose(int id) { ASSERT_TRUE(design_products::choose(*main, id)); }
     QPoint canvasPoint(QPoint plan) const { return room->wall.planToCanvas(plan); }
     // The room's outline is the 300 x 300 cm square in the middle of the plan.
     QPoint roomCentre() const { return canvasPoint({1000, 1000}); }
@@ -114,7 +94,11 @@ TEST_F(DesignWorkspace, DesignModeChoosesFreeFillAndShowsTheDesignBar) {
 
 TEST_F(DesignWorkspace, ADraggedRectangleLaysPanelsAndCtrlZTakesThemBack) {
     rectangleRoomInDesign();
-    choose(Panel, KindSquarePanel);
+    choose(Panel);
+    EXPECT_EQ(panel(1), "方板300");
+    EXPECT_EQ(panel(2), "300mm X 300mm");
+    EXPECT_EQ(panel(3), "价:12.5");
+    EXPECT_EQ(panel(4), "正常 ［方扣板］");
     trigger("designTool2");
     EXPECT_EQ(room->currentProduct.id, Panel);
     EXPECT_EQ(panel(5), "实心矩形区域填充");
@@ -162,7 +146,7 @@ TEST_F(DesignWorkspace, ADraggedRectangleLaysPanelsAndCtrlZTakesThemBack) {
 
 TEST_F(DesignWorkspace, KeysAwayFromTheCanvasPassOn) {
     rectangleRoomInDesign();
-    choose(Panel, KindSquarePanel);
+    choose(Panel);
     trigger("fillAll");
     const std::optional<GridCell> cell = room->cellOfPoint({950, 950});
     ASSERT_TRUE(cell);
@@ -180,7 +164,7 @@ TEST_F(DesignWorkspace, AProductChosenWithTheDeleteToolSwitchesToFreeFill) {
     rectangleRoomInDesign();
     trigger("designTool10");
     EXPECT_EQ(room->tool, DesignDelete);
-    choose(Panel, KindSquarePanel);
+    choose(Panel);
     EXPECT_EQ(room->tool, DesignFreeFill);
     EXPECT_TRUE(action("designTool1")->isChecked());
     EXPECT_EQ(room->currentProduct.id, Panel);
@@ -200,7 +184,7 @@ TEST_F(DesignWorkspace, TheWheelOverTheCanvasZooms) {
 
 TEST(DesignWorkspaceStrips, StripRoomsTurnStripsAndLimitThePatterns) {
     StagedProgram staged;
-    addProducts(staged);
+    design_products::add(staged);
     ScriptedPrompts prompts;
     ProgramStart program(staged.path(), &prompts);
     ASSERT_EQ(program.start(), 0);
@@ -213,7 +197,7 @@ TEST(DesignWorkspaceStrips, StripRoomsTurnStripsAndLimitThePatterns) {
     main->CreatNewRoom(columns);
     TRoom_OBJ* room = main->getActiveOBJ();
     actions["modeDesign"]->trigger();
-    main->pickerRowChosen(Strip, KindStrip, {});
+    ASSERT_TRUE(design_products::choose(*main, Strip));
     actions["designTool2"]->trigger();
     EXPECT_EQ(room->currentProduct.orientation, 1) << "strips along columns turn 90 degrees";
     EXPECT_TRUE(main->statisticsPanel()->stripFree()->isEnabled());
@@ -227,7 +211,7 @@ TEST(DesignWorkspaceStrips, StripRoomsTurnStripsAndLimitThePatterns) {
     room = main->getActiveOBJ();
     EXPECT_EQ(room->currentProduct.id, Strip) << "the selection goes along to the new room";
     actions["modeDesign"]->trigger();
-    main->pickerRowChosen(Strip, KindStrip, {});
+    ASSERT_TRUE(design_products::choose(*main, Strip));
     EXPECT_EQ(room->currentProduct.orientation, 0);
     EXPECT_TRUE(actions["fillAll"]->isEnabled());
     EXPECT_TRUE(actions["fillButtonAll"]->isEnabled());
@@ -236,6 +220,6 @@ TEST(DesignWorkspaceStrips, StripRoomsTurnStripsAndLimitThePatterns) {
     for (const char* name : {"fillPattern3", "fillPattern4", "fillPattern5", "fillPattern6"}) {
         EXPECT_FALSE(actions[QString::fromUtf8(name)]->isEnabled()) << name;
     }
-    main->pickerRowChosen(Panel, KindSquarePanel, {});
+    ASSERT_TRUE(design_products::choose(*main, Panel));
     EXPECT_FALSE(actions["fillAll"]->isEnabled()) << "a square panel in a strip room";
 }
