@@ -108,6 +108,13 @@ void BM_FloodOfPanels(benchmark::State& state) {
         floodPanels(*room, start, from, to);
         from = to;
     }
+    int flooded = 0;
+    for (int c = room->firstColumn; c <= room->lastColumn; ++c) {
+        for (int r = room->firstRow; r <= room->lastRow; ++r) {
+            flooded += room->cell(c, r) == from ? 1 : 0;
+        }
+    }
+    state.counters["panels"] = flooded;
 }
 BENCHMARK(BM_FloodOfPanels)->Unit(benchmark::kMillisecond);
 
