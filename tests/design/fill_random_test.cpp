@@ -25,7 +25,10 @@ protected:
         RoomContext context;
         context.canvas = &canvas;
         context.library = &library.database();
-        room = std::make_unique<TRoom_OBJ>(context, 300, 300, SquarePanelRoom, false);
+        // One room in four is a strip room, along the columns or the rows.
+        const int mode =
+            pick(0, 3) == 0 ? pick(StripsAlongColumns, StripsAlongRows) : int(SquarePanelRoom);
+        room = std::make_unique<TRoom_OBJ>(context, 300, 300, mode, pick(0, 1) == 0);
         room->editMode = EditDesign;
         room->prompts = &prompts;
         room->wall.setOrigin({-700, -700});
@@ -67,11 +70,14 @@ protected:
                                        fill_sample::OtherPanel600,
                                        Appliance300,
                                        Appliance300x600,
-                                       Floating};
+                                       Floating,
+                                       fill_sample::Strip};
         static const quint8 tools[] = {DesignFreeFill,    DesignRectangleFill, DesignBorderFill,
                                        DesignRowFill,     DesignColumnFill,    DesignBrush,
                                        DesignReplaceFill, DesignDelete};
-        const int product = products[pick(0, 7)];
+        // Strip rooms mostly get the strip.
+        const bool strips = room->roomstyle != SquarePanelRoom && pick(0, 2) != 0;
+        const int product = strips ? fill_sample::Strip : products[pick(0, 8)];
         const tpic_rec* item = room->productLookup(product, 0);
         ASSERT_NE(item, nullptr);
         choose(tools[pick(0, 7)], product, item->kind, pick(0, 3));
@@ -88,7 +94,7 @@ protected:
             room->replace(pick(0, 2));
             break;
         case 1:
-            if (item->kind == KindSquarePanel) {
+            if (item->kind == KindSquarePanel || item->kind == KindStrip) {
                 room->wholeAndPatternFill(pick(0, 6), room->currentProduct.orientation);
             }
             break;
