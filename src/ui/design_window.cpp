@@ -172,6 +172,14 @@ void Tmainfm::installKeyFilter() {
     hooks.roomActive = [this] { return active_ != nullptr; };
     hooks.overCanvas = [this] { return KeyFilter::pointerOver(canvas_); };
     hooks.surroundingsMoved = [this] { refreshWorkspace(); };
+    // The tools write their hint and state as the pointer moves; the rest of the refresh
+    // waits for the room's notification.
+    canvas_->setMoveNotifier([this] {
+        if (active_ && !loading_) {
+            panels_[5]->setText(workspace::toolStatusText(*active_));
+            panels_[7]->setText(active_->hintText);
+        }
+    });
     hooks.run = [this](workspace::InputAction action, int wheelDelta) {
         if (!active_) {
             return;

@@ -117,6 +117,9 @@ void RoomCanvasWidget::showEvent(QShowEvent* event) {
 void RoomCanvasWidget::mouseMoveEvent(QMouseEvent* event) {
     if (room_) {
         room_->pointerMove(event->position().toPoint(), event->modifiers());
+        if (moved_) {
+            moved_();
+        }
     }
 }
 

@@ -21,6 +21,8 @@ public:
     TRoom_OBJ* room() const { return room_; }
     // Runs when a room asks its surroundings to refresh.
     void setParentNotifier(std::function<void()> notifier) { notifier_ = std::move(notifier); }
+    // Runs after the bound room handled a pointer move (the tools' hint may have changed).
+    void setMoveNotifier(std::function<void()> notifier) { moved_ = std::move(notifier); }
 
     int width() const override { return QWidget::width(); }
     int height() const override { return QWidget::height(); }
@@ -48,4 +50,5 @@ private:
     Surface surface_;
     TRoom_OBJ* room_ = nullptr;
     std::function<void()> notifier_;
+    std::function<void()> moved_;
 };

@@ -223,3 +223,75 @@ TEST(DesignWorkspaceStrips, StripRoomsTurnStripsAndLimitThePatterns) {
     ASSERT_TRUE(design_products::choose(*main, Panel));
     EXPECT_FALSE(actions["fillAll"]->isEnabled()) << "a square panel in a strip room";
 }
+
+namespace {
+
+// Counts the key presses that reach a widget.
+class KeyProbe : public QObject {
+public:
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            ++presses;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(DesignWorkspace, AltAloneNeverReachesAWidget) {
+    QWidget* list = main->statisticsPanel()->list();
+    KeyProbe probe;
+    list->installEventFilter(&probe);
+    QTest::keyPress(list, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(list, Qt::Key_Alt);
+    EXPECT_EQ(probe.presses, 0);
+    QTest::keyClick(list, Qt::Key_A);
+    EXPECT_EQ(probe.presses, 1) << "other keys pass";
+    QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(probe.presses, 2) << "Alt as a modifier passes";
+}
+
+TEST_F(DesignWorkspace, TheOptionsGoIntoTheRoomAndFollowIt) {
+    rectangleRoomInDesign();
+    DesignStatisticsPanel* options = main->statisticsPanel();
+    ASSERT_TRUE(room->lockCanvas);
+    EXPECT_TRUE(options->lockCanvas()->isChecked());
+    options->lockCanvas()->click();
+    EXPECT_FALSE(room->lockCanvas);
+    EXPECT_FALSE(action("lockbt")->isChecked()) << "the wall tool bar's copy follows";
+    options->snapGuides()->click();
+    EXPECT_FALSE(room->snapRulerX || room->snapRulerY);
+    options->showSelected()->click();
+    EXPECT_TRUE(room->showSelectedProduct);
+    EXPECT_FALSE(options->stripFree()->isEnabled()) << "a square-panel room";
+
+    // The view tool unlocks the canvas, the menu's "锁定画布" locks it with free fill.
+    trigger("lockCanvasAlign");
+    EXPECT_TRUE(room->lockCanvas);
+    EXPECT_EQ(room->tool, DesignFreeFill);
+    EXPECT_TRUE(options->lockCanvas()->isChecked());
+    trigger("manualAdjust");
+    EXPECT_EQ(room->tool, DesignViewTool);
+    EXPECT_FALSE(options->lockCanvas()->isChecked());
+    EXPECT_TRUE(action("designTool0")->isChecked());
+    EXPECT_EQ(panel(5), "鼠标工具");
+}
+
+TEST_F(DesignWorkspace, WallModeShowsTheWallHintAndTheZoomCommands) {
+    room->makeRectangle(300, 300);
+    trigger("N9");
+    QTest::mouseMove(main->canvas(), canvasPoint({950, 950}));
+    EXPECT_EQ(panel(7), room->hintText);
+    EXPECT_FALSE(panel(7).isEmpty());
+    EXPECT_EQ(panel(5), "空闲");
+    trigger("zoomIn");
+    trigger("zoomIn");
+    EXPECT_EQ(panel(6), "140%");
+    trigger("zoomStandard");
+    EXPECT_EQ(room->zoom, 10);
+    EXPECT_EQ(panel(6), "100%");
+}
