@@ -113,8 +113,13 @@ void TRoom_OBJ::objectPlacement() {
         addQuantity(objects[index]->id, -1);
         statisticsRefresh();
         objects.erase(objects.begin() + std::ptrdiff_t(index));
-        // Seating may have taken panels out from under the refused appliance.
-        restoreStep(undoPosition);
+        // Seating may have taken panels out from under the refused appliance. Without a
+        // recorded step the panels kept under it count again at least.
+        if (undoList.empty()) {
+            recount();
+        } else {
+            restoreStep(undoPosition);
+        }
         return;
     }
     roomModified = true;

@@ -90,6 +90,22 @@ TEST_F(ObjectPlacement, AnApplianceOverAnotherIsRefusedAndTheRoomRestored) {
     EXPECT_EQ(undoSteps(), 3);
 }
 
+TEST_F(ObjectPlacement, ARefusalWithoutARecordedStepCountsThePanelsAgain) {
+    addObject(*room, Appliance300, KindAppliance, 960, 960);
+    placeEverywhere(*room, Panel300, 34, 33, 34, 33);
+    room->paint();
+    room->recount();
+    ASSERT_EQ(quantityOf(*room, Panel300), 1);
+    // Turned, the 300 x 600 appliance covers (33, 33) and the panel at (34, 33).
+    choose(DesignBrush, Appliance300x600, KindAppliance, 1);
+    click(centre(33, 33));
+    EXPECT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(room->objects.size(), 1u);
+    EXPECT_EQ(quantityOf(*room, Panel300), 1);
+    EXPECT_EQ(quantityOf(*room, Appliance300x600), -1); // no bill line
+    EXPECT_EQ(undoSteps(), 0);
+}
+
 TEST_F(ObjectPlacement, FloatingProductsGoAnywhereAndSnapToGridLines) {
     choose(DesignBrush, Appliance300, KindAppliance);
     click(centre(33, 33));
