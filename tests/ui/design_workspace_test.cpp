@@ -295,3 +295,35 @@ TEST_F(DesignWorkspace, WallModeShowsTheWallHintAndTheZoomCommands) {
     EXPECT_EQ(room->zoom, 10);
     EXPECT_EQ(panel(6), "100%");
 }
+
+TEST_F(DesignWorkspace, ExportRotateAndLeavingTheCanvas) {
+    rectangleRoomInDesign();
+    choose(Panel);
+    trigger("fillAll");
+
+    // "导出设计图" writes the picture where the save dialog says.
+    const QString file = staged.home().file("导出文件/客厅设计");
+    prompts.answerPath(file);
+    ASSERT_TRUE(action("exportPicture")->isEnabled());
+    trigger("exportPicture");
+    EXPECT_FALSE(QImage(file + ".jpg").isNull()) << qPrintable(prompts.shown.join('\n'));
+
+    // "旋转" turns a 4 x 3 m room into a 3 x 4 m one.
+    room->makeRectangle(400, 300);
+    room->computeActiveRange();
+    trigger("rotateRoom");
+    Bounds box;
+    ASSERT_TRUE(room->wall.planBounds(box));
+    EXPECT_EQ(box.maxX - box.minX, 300);
+    EXPECT_EQ(box.maxY - box.minY, 400);
+
+    // Resting on the top edge's middle scrolls an unlocked canvas until the pointer leaves.
+    trigger("manualAdjust");
+    ASSERT_FALSE(room->lockCanvas);
+    RoomCanvasWidget* canvas = main->canvas();
+    QTest::mouseMove(canvas, {canvas->width() / 2, 2});
+    EXPECT_TRUE(room->scrollTimerActive());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(canvas, &leave);
+    EXPECT_FALSE(room->scrollTimerActive());
+}
