@@ -6,6 +6,7 @@
 #include "quote/setup_file.h"
 #include "quote/startup_session.h"
 #include "ui/design_statistics_panel.h"
+#include "ui/key_filter.h"
 #include "ui/main_actions.h"
 #include "ui/product_picker_panel.h"
 #include "ui/qt_wall_dialogs.h"
@@ -14,6 +15,7 @@
 #include "ui/tsetrectroomfm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
@@ -79,6 +81,8 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
 }
 
 Tmainfm::~Tmainfm() {
+    // No key or pointer event reaches the workspace while the window comes apart.
+    qApp->removeEventFilter(keyFilter_);
     FormDestroy();
 }
 
