@@ -144,6 +144,31 @@ TEST_F(DesignWorkspace, ADraggedRectangleLaysPanelsAndCtrlZTakesThemBack) {
     EXPECT_NE(room->cell(cell->column - 1, cell->row), -1) << "only the panel under the pointer";
 }
 
+TEST_F(DesignWorkspace, TheWallAlignmentButtonCentresAndClearDesignEmptiesTheGrid) {
+    rectangleRoomInDesign();
+    choose(Panel);
+    trigger("fillAll");
+    EXPECT_FALSE(statisticsCaptions().isEmpty());
+    // The 3 m room starts 10 cm into a 30 cm cell; centred, it covers ten cells exactly.
+    Bounds box;
+    ASSERT_TRUE(room->wall.planBounds(box));
+    ASSERT_NE(box.minX % 30, 0);
+    trigger("wallAlignButton");
+    ASSERT_TRUE(room->wall.planBounds(box));
+    EXPECT_EQ(box.minX % 30, 0);
+    EXPECT_EQ(box.minY % 30, 0);
+
+    prompts.answerConfirm(false);
+    trigger("clearDesign");
+    EXPECT_FALSE(statisticsCaptions().isEmpty()) << "the answer was no";
+    prompts.answerConfirm(true);
+    trigger("clearDesign");
+    EXPECT_TRUE(statisticsCaptions().isEmpty());
+    const std::optional<GridCell> cell = room->cellOfPoint({950, 950});
+    ASSERT_TRUE(cell);
+    EXPECT_EQ(room->cell(cell->column, cell->row), -1);
+}
+
 TEST_F(DesignWorkspace, KeysAwayFromTheCanvasPassOn) {
     rectangleRoomInDesign();
     choose(Panel);
