@@ -140,7 +140,7 @@ QWidget* Tmainfm::buildStartPanel() {
 }
 
 void Tmainfm::buildStatusBar() {
-    // 0 hint, 1..4 the picker's product, 5 the tool's text, 6 the zoom, 7 the wall note.
+    // 0 free, 1..4 the picker's product, 5 the tool's text, 6 the zoom, 7 the wall tools' hint.
     const int widths[StatusPanels] = {0, 160, 110, 90, 90, 120, 70, 280};
     for (int i = 0; i < StatusPanels; ++i) {
         auto* panel = new QLabel(this);
