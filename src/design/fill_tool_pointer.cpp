@@ -33,7 +33,9 @@ void rectangleRelease(TRoom_OBJ& room, QPoint p, Qt::KeyboardModifiers modifiers
         return;
     }
     room.dragRectangleEnd = p;
-    const QPoint press = room.dragRectangleStart;
+    // The press point as it was, not clamped into the box: a drag wholly beside the room
+    // lays nothing.
+    const QPoint press = room.ghostCorner(room.pressPoint);
     const int x1 = std::min(press.x(), p.x());
     const int x2 = std::max(press.x(), p.x());
     const int y1 = std::min(press.y(), p.y());
