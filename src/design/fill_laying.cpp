@@ -140,6 +140,9 @@ bool placeBlock(TRoom_OBJ& room, GridCell first, const ExtendedBlock& block) {
 } // namespace
 
 void TRoom_OBJ::laying() {
+    // Cleared first for objects too: a flag left from an earlier recount would make the
+    // caller record a step for a placement that was refused.
+    roomChanged = false;
     if (currentProduct.id == -1) {
         return;
     }
@@ -150,7 +153,6 @@ void TRoom_OBJ::laying() {
     if (currentProduct.kind != KindSquarePanel && currentProduct.kind != KindStrip) {
         return;
     }
-    roomChanged = false;
     Bounds box;
     if (!wall.planBounds(box)) {
         return;

@@ -119,6 +119,9 @@ void TRoom_OBJ::objectPlacement() {
             recount();
         } else {
             restoreStep(undoPosition);
+            // The room is its recorded step again: a rectangle release that follows has
+            // nothing to record.
+            roomChanged = false;
         }
         return;
     }

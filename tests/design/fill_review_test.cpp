@@ -21,4 +21,20 @@ TEST_F(FillEdges, ARectangleDraggedWhollyBesideTheRoomLaysNothing) {
     EXPECT_EQ(room->cell(31, 34), Panel300);
 }
 
+TEST_F(FillEdges, AnApplianceRefusedAtARectangleReleaseRecordsNoStep) {
+    placeEverywhere(*room, Panel600, 33, 33, 33, 33);
+    room->paint();
+    room->recount();
+    addObject(*room, Appliance300, KindAppliance, 960, 960);
+    room->recordStep();
+    // Seated at (33, 33) the new appliance would take the 600 mm panel out; it overlaps
+    // the one there and is refused, and the room goes back to its recorded step.
+    choose(DesignRectangleFill, fill_sample::OtherAppliance300, KindAppliance);
+    click(centre(33, 33));
+    ASSERT_EQ(prompts.messages(), QStringList{QStringLiteral("电器不能放在电器或者悬浮产品上.")});
+    EXPECT_EQ(room->objects.size(), 1u);
+    EXPECT_EQ(room->cell(33, 33), Panel600);
+    EXPECT_EQ(undoSteps(), 1);
+}
+
 } // namespace
