@@ -78,11 +78,16 @@ void TRoom_OBJ::orientationCommand(int tag) {
     if (!isGridCell(anchor) || cell(anchor.column, anchor.row) < 0) {
         return;
     }
-    // The panel is laid again turned, as a single click with it in the hand.
+    // The panel is laid again turned, as a single click with it in the hand. The click
+    // goes to the middle of its anchor cell: from a covered cell it would lay the turned
+    // panel there and so move it.
     const CurrentProduct hand = currentProduct;
     currentProduct = {cell(anchor.column, anchor.row), KindSquarePanel, quint8(tag)};
-    dragRectangleStart = pointerPoint;
-    dragRectangleEnd = pointerPoint;
+    const ObjectBox mm = cellRectangle(anchor);
+    const QPoint middle = wall.planToCanvas({(mm.left + mm.right) / 20, (mm.top + mm.bottom) / 20});
+    const bool onAnchor = anchor.column == pointerCell.column && anchor.row == pointerCell.row;
+    dragRectangleStart = onAnchor ? pointerPoint : middle;
+    dragRectangleEnd = dragRectangleStart;
     laying();
     // A turned panel that does not fit keeps its old orientation, so that the next paint
     // does not take it out of the grid.

@@ -57,6 +57,22 @@ TEST_F(Orientation, APanelUnderThePointerIsLaidAgainTurned) {
     EXPECT_EQ(undoSteps(), steps + 1);
 }
 
+TEST_F(Orientation, APanelTurnedFromItsCoveredCellStaysAtItsAnchor) {
+    room->currentProduct = {TallPanel, KindSquarePanel, 0};
+    ASSERT_TRUE(room->placePanel({33, 33}, 0)); // column 33, rows 33..34
+    room->paint();
+    room->currentProduct = {};
+    room->pointerMove(canvasOf(975, 1005), {}); // the covered cell (33, 34)
+    ASSERT_EQ(room->pointerCell.row, 34);
+    room->orientationCommand(1);
+    room->paint();
+    EXPECT_EQ(room->cell(33, 33), TallPanel) << "turned where it lies, not moved a row down";
+    EXPECT_EQ(room->cellAttribute(33, 33), 1);
+    EXPECT_EQ(room->cell(34, 33), TRoom_OBJ::coveredCellValue({33, 33}));
+    EXPECT_EQ(room->cell(33, 34), -1);
+    EXPECT_EQ(room->cell(34, 34), -1);
+}
+
 TEST_F(Orientation, APanelThatCannotTurnWhereItLiesStaysAsItWas) {
     room->cell(41, 0) = 250; // turned, the panel would need a 300 mm column after 40
     room->currentProduct = {TallPanel, KindSquarePanel, 0};
