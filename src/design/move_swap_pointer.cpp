@@ -80,10 +80,17 @@ void TRoom_OBJ::moveSwapDrag() {
     if (scale <= 0) {
         return;
     }
-    const QPoint d(rounding::halfEven((pointerPoint.x() - dragAnchor.x()) * 2000.0 / scale),
-                   rounding::halfEven((pointerPoint.y() - dragAnchor.y()) * 2000.0 / scale));
+    // Each object goes where the pointer's whole movement since the press takes it from its
+    // saved position. Counting step by step from the previous point instead, with the point
+    // shifted by every object's snap, would let one object's snap push the others along
+    // while the pointer rests.
+    const QPoint total(rounding::halfEven((pointerPoint.x() - pressPoint.x()) * 2000.0 / scale),
+                       rounding::halfEven((pointerPoint.y() - pressPoint.y()) * 2000.0 / scale));
+    const QPoint pointer = pointerPoint;
     for (tdianqi_rec* object : object_support::selectedObjects(*this)) {
         refreshObjectRectangles(*object);
+        const QPoint target = QPoint(object->savedX, object->savedY) + total;
+        const QPoint d = target - QPoint(object->x, object->y);
         bool staysInside = true;
         for (const QPoint corner : corners(object->planRect)) {
             const QPoint moved = corner + d;
@@ -92,9 +99,10 @@ void TRoom_OBJ::moveSwapDrag() {
         if (!staysInside) {
             continue;
         }
-        object->x += d.x();
-        object->y += d.y();
+        object->x = target.x();
+        object->y = target.y();
         snapTopLeft(*this, *object, false);
+        pointerPoint = pointer;
         refreshObjectRectangles(*object);
     }
     dragAnchor = pointerPoint;

@@ -66,8 +66,8 @@ TEST_F(MoveTool, AfterARefusedSeatingTheSelectionKeepsFollowingThePointer) {
     EXPECT_EQ(small.x, 1020) << "snapped to its cell all the same";
     EXPECT_EQ(small.y, 990);
     moveTo({1100, 1100});
-    EXPECT_EQ(small.x, 1080);
-    EXPECT_EQ(small.y, 1080);
+    EXPECT_EQ(small.x, 1090) << "10 cm left of the pointer, as when it was taken";
+    EXPECT_EQ(small.y, 1090);
     releaseAt({1100, 1100});
     EXPECT_EQ(room->tool, DesignSelectionDrag);
 
@@ -126,4 +126,23 @@ TEST_F(MoveTool, ADroppedObjectSnapsToAGridLineWithin4Centimetres) {
     room->clearSelection();
     drag({940, 1025}, {943, 1025}, 1);
     EXPECT_EQ(near.x, 933) << "no snapping with the option off";
+}
+
+TEST_F(MoveTool, ObjectsSnappingApartKeepStillWhileThePointerRests) {
+    // b snaps onto the line at 1110 while a lies far from any line.
+    tdianqi_rec& a = place(SmallFloating, KindFloating, 1002, 1002);
+    tdianqi_rec& b = place(SmallFloating, KindFloating, 1102, 1002);
+    a.selected = b.selected = true;
+    pressAt({1010, 1010});
+    moveTo({1014, 1010});
+    EXPECT_EQ(a.x, 1006);
+    EXPECT_EQ(b.x, 1110) << "4 cm from the line";
+    for (int i = 0; i < 5; ++i) {
+        moveTo({1014, 1010});
+    }
+    EXPECT_EQ(a.x, 1006) << "nothing moves while the pointer rests";
+    EXPECT_EQ(b.x, 1110);
+    moveTo({1040, 1010});
+    EXPECT_EQ(a.x, 1032);
+    EXPECT_EQ(b.x, 1132) << "off the line again, 30 cm from where it was taken";
 }
