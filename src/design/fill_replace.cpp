@@ -118,6 +118,9 @@ void replaceStrips(TRoom_OBJ& room, int scope) {
             const auto matches = [&](int i) {
                 return old != product->id && fill_steps::stripEntry(room, i) == old;
             };
+            // The region's run stays within the active range, also when the pointer lies
+            // beside it.
+            const auto inRange = [&](int i) { return i >= first && i <= last; };
             if (scope == ScopeOne) {
                 fill_steps::setStrip(room, *index, product->id, size);
             } else if (scope == ScopeAll) {
@@ -127,10 +130,10 @@ void replaceStrips(TRoom_OBJ& room, int scope) {
                     }
                 }
             } else {
-                for (int i = *index; i <= last && matches(i); ++i) {
+                for (int i = *index; inRange(i) && matches(i); ++i) {
                     fill_steps::setStrip(room, i, product->id, size);
                 }
-                for (int i = *index - 1; i >= first && matches(i); --i) {
+                for (int i = *index - 1; inRange(i) && matches(i); --i) {
                     fill_steps::setStrip(room, i, product->id, size);
                 }
             }

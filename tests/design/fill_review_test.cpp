@@ -37,4 +37,28 @@ TEST_F(FillEdges, AnApplianceRefusedAtARectangleReleaseRecordsNoStep) {
     EXPECT_EQ(undoSteps(), 1);
 }
 
+class StripEdges : public FillTest {
+protected:
+    StripEdges() : FillTest(StripsAlongColumns) {}
+};
+
+TEST_F(StripEdges, TheRegionReplacedFromAColumnBesideTheActiveRangeStaysInsideIt) {
+    // The active range runs over columns 25..46; column 20 lies at 570..600 cm.
+    ASSERT_EQ(room->firstColumn, 25);
+    ASSERT_EQ(room->lastColumn, 46);
+    room->currentProduct = {fill_sample::Strip, KindStrip, 0};
+    room->pointerPoint = room->wall.planToCanvas({585, 950});
+    room->replace(2);
+    for (int c = 1; c <= 100; ++c) {
+        EXPECT_EQ(room->cell(c, 1), -1) << c;
+    }
+    // From a column inside the range the run of empty columns is laid, and no further.
+    room->pointerPoint = centre(35, 35);
+    room->replace(2);
+    EXPECT_EQ(room->cell(24, 1), -1);
+    EXPECT_EQ(room->cell(25, 1), fill_sample::Strip);
+    EXPECT_EQ(room->cell(46, 1), fill_sample::Strip);
+    EXPECT_EQ(room->cell(47, 1), -1);
+}
+
 } // namespace
