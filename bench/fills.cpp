@@ -1,3 +1,4 @@
+#include "bench_canvas.h"
 #include "core/room_canvas.h"
 #include "core/troom_obj.h"
 #include "design/fill_flood.h"
@@ -17,22 +18,6 @@ namespace {
 
 constexpr int PanelA = 1;
 constexpr int PanelB = 2;
-
-class BenchCanvas : public RoomCanvas {
-public:
-    BenchCanvas() : surface_(1600, 1000) {}
-    int width() const override { return surface_.width(); }
-    int height() const override { return surface_.height(); }
-    bool canDraw() const override { return true; }
-    Surface& surface() override { return surface_; }
-    void present() override {}
-    void setPointerShape(int) override {}
-    void showPopup(MenuModel&, QPoint) override {}
-    void notifyParent() override {}
-
-private:
-    Surface surface_;
-};
 
 // A library with two 300 mm panels of different pictures.
 class BenchLibrary {

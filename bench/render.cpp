@@ -1,3 +1,4 @@
+#include "bench_canvas.h"
 #include "core/menu_model.h"
 #include "core/room_canvas.h"
 #include "core/tdianqi_rec.h"
@@ -20,22 +21,6 @@ namespace {
 constexpr int Designs = 6;    // panel ids 1..6
 constexpr int Appliance = 10; // 300 x 300
 constexpr int Floating = 20;  // 600 x 600, drawn transparently
-
-class BenchCanvas : public RoomCanvas {
-public:
-    BenchCanvas() : surface_(1600, 1000) {}
-    int width() const override { return surface_.width(); }
-    int height() const override { return surface_.height(); }
-    bool canDraw() const override { return true; }
-    Surface& surface() override { return surface_; }
-    void present() override {}
-    void setPointerShape(int) override {}
-    void showPopup(MenuModel&, QPoint) override {}
-    void notifyParent() override {}
-
-private:
-    Surface surface_;
-};
 
 QByteArray patternPicture(int seed) {
     QImage picture(120, 120, QImage::Format_RGB32);

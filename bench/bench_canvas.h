@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/menu_model.h"
+#include "core/room_canvas.h"
+#include "platform/surface.h"
+
+// A 1600 x 1000 off-screen canvas that shows nothing: the benchmarks measure the room.
+class BenchCanvas : public RoomCanvas {
+public:
+    BenchCanvas() : surface_(1600, 1000) {}
+    int width() const override { return surface_.width(); }
+    int height() const override { return surface_.height(); }
+    bool canDraw() const override { return true; }
+    Surface& surface() override { return surface_; }
+    void present() override {}
+    void setPointerShape(int) override {}
+    void showPopup(MenuModel&, QPoint) override {}
+    void notifyParent() override {}
+
+private:
+    Surface surface_;
+};
