@@ -1,4 +1,5 @@
 #include "bench_canvas.h"
+#include "bench_library.h"
 #include "core/room_canvas.h"
 #include "core/troom_obj.h"
 #include "design/fill_flood.h"
@@ -19,34 +20,11 @@ namespace {
 constexpr int PanelA = 1;
 constexpr int PanelB = 2;
 
-// A library with two 300 mm panels of different pictures.
-class BenchLibrary {
-public:
-    BenchLibrary() {
-        db.create(folder.filePath(QStringLiteral("db.data")));
-        createLibrarySchema(db);
-        db.exec(QStringLiteral("insert into cailiao (id, cailiao) values (1, '扣板')"));
-        db.exec(QStringLiteral("insert into xinghao (id, xinghao, cailiao_id) values (1, 'a', 1)"));
-        const QString insert = QStringLiteral(
-            "insert into pic (id, xinghao_id, title, style, width, height, price, danwei, "
-            "l_img) values (?, 1, ?, 0, 300, 300, 10, '块', ?)");
-        db.exec(insert, {PanelA, QStringLiteral("方板A"), picture(Qt::gray)});
-        db.exec(insert, {PanelB, QStringLiteral("方板B"), picture(Qt::darkCyan)});
-    }
-
-    static QByteArray picture(Qt::GlobalColor colour) {
-        QImage image(30, 30, QImage::Format_RGB32);
-        image.fill(colour);
-        return picture::writeBmp(image);
-    }
-
-    QTemporaryDir folder;
-    Database db;
-};
-
 // The whole plan, 20 x 20 m, with 300 mm cells (about 4 400 panels), in design mode on
-// the canvas at zoom level 4.
+// the canvas at zoom level 4, on the library given two panels of different colours.
 std::unique_ptr<TRoom_OBJ> wholePlanRoom(BenchLibrary& library, BenchCanvas& canvas) {
+    library.addPanel(PanelA, QStringLiteral("方板A"), Qt::gray);
+    library.addPanel(PanelB, QStringLiteral("方板B"), Qt::darkCyan);
     RoomContext context;
     context.library = &library.db;
     context.canvas = &canvas;

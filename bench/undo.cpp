@@ -1,3 +1,4 @@
+#include "bench_library.h"
 #include "core/historyrec.h"
 #include "core/troom_obj.h"
 #include "library/library_schema.h"
@@ -15,32 +16,13 @@ namespace {
 
 constexpr int Panel = 1;
 
-// A library with one 300 mm panel.
-class BenchLibrary {
-public:
-    BenchLibrary() {
-        db.create(folder.filePath(QStringLiteral("db.data")));
-        createLibrarySchema(db);
-        db.exec(QStringLiteral("insert into cailiao (id, cailiao) values (1, '扣板')"));
-        db.exec(QStringLiteral("insert into xinghao (id, xinghao, cailiao_id) values (1, 'a', 1)"));
-        QImage picture(30, 30, QImage::Format_RGB32);
-        picture.fill(Qt::gray);
-        db.exec(
-            QStringLiteral("insert into pic (id, xinghao_id, title, style, width, height, "
-                           "price, danwei, l_img) values (?, 1, '方板', ?, 300, 300, 10, '块', ?)"),
-            {Panel, KindSquarePanel, picture::writeBmp(picture)});
-    }
-
-    QTemporaryDir folder;
-    Database db;
-};
-
 // A 20 x 20 m room over the whole plan, every cell of its range tiled with the panel and
 // counted, with its history full: 21 snapshots, each one panel fewer than the next, or
 // each with the bottom-right corner 1 cm off the last one's.
 class TiledRoom {
 public:
     explicit TiledRoom(bool movingCorner = false) {
+        library.addPanel(Panel, QStringLiteral("方板"), Qt::gray);
         RoomContext context;
         context.library = &library.db;
         room = std::make_unique<TRoom_OBJ>(context, 300, 300, SquarePanelRoom, true);
