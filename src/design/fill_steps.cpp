@@ -2,6 +2,7 @@
 
 #include "core/room_canvas.h"
 #include "core/tpic_rec.h"
+#include "design/design_workspace.h"
 #include "design/grid_cell_range.h"
 
 #include <vector>
@@ -10,51 +11,9 @@ namespace fill_steps {
 
 namespace {
 
-// Pointer shapes of the design tools, as the cursor table registers them.
-constexpr int HollowRectangleShape = 20;
-constexpr int RectangleShape = 21;
-constexpr int RowShape = 22;
-constexpr int ColumnShape = 23;
-constexpr int PenShape = 24;
-constexpr int ReplaceShape = 25;
-constexpr int BrushShape = 26;
-constexpr int SwapEmptyShape = 27;
-constexpr int SwapShape = 28;
-constexpr int MovePaperShape = 29;
-constexpr int DeleteShape = 31;
+// The busy pointer shape, as the cursor table registers it.
 constexpr int BusyShape = 32;
-
-int shapeOfTool(const TRoom_OBJ& room, quint8 tool) {
-    switch (tool) {
-    case DesignFreeFill:
-        return BrushShape;
-    case DesignBrush:
-    case DesignBrushHeld:
-        return PenShape;
-    case DesignRectangleFill:
-        return RectangleShape;
-    case DesignBorderFill:
-        return HollowRectangleShape;
-    case DesignRowFill:
-        return RowShape;
-    case DesignColumnFill:
-        return ColumnShape;
-    case DesignReplaceFill:
-        return ReplaceShape;
-    case DesignMoveSwap:
-    case DesignSelectionDrag:
-        return room.currentProduct.id == -1 ? SwapEmptyShape : SwapShape;
-    case DesignDelete:
-    case DesignDeleteHeld:
-        return DeleteShape;
-    default:
-        return MovePaperShape;
-    }
-}
-
-} // namespace
-
-namespace {
+constexpr int MovePaperShape = 29;
 
 // Whether the covered cell (c, r) lies in the block of the panel it refers to.
 bool coveredByItsAnchor(TRoom_OBJ& room, int c, int r) {
@@ -214,8 +173,17 @@ BusyPointer::~BusyPointer() {
 }
 
 int toolPointerShape(const TRoom_OBJ& room) {
-    const quint8 tool = room.tool == DesignRectangleDrag ? room.savedTool : room.tool;
-    return shapeOfTool(room, tool);
+    // A gesture state shows the shape of the tool it belongs to.
+    int tool = room.tool;
+    if (tool == DesignRectangleDrag) {
+        tool = room.savedTool;
+    } else if (tool == DesignBrushHeld) {
+        tool = DesignBrush;
+    } else if (tool == DesignSelectionDrag) {
+        tool = DesignMoveSwap;
+    }
+    return workspace::toolPointerShape(tool, room.lockCanvas, false, room.currentProduct.id != -1)
+        .value_or(MovePaperShape);
 }
 
 } // namespace fill_steps

@@ -1,6 +1,7 @@
 #include "core/troom_obj.h"
 
 #include "core/room_canvas.h"
+#include "design/design_workspace.h"
 #include "platform/surface.h"
 
 // The view tool: a press on a wall moves the room over the grid (state 12), any other
@@ -9,8 +10,6 @@
 namespace {
 
 constexpr int StandardShape = 0;
-constexpr int MovePaperShape = 29;
-constexpr int MoveWallShape = 30;
 
 // The outline follows the pointer only while the cells under both corners of its shifted
 // bounding box stay in the active range, so the room never leaves the laid grid.
@@ -48,8 +47,11 @@ void TRoom_OBJ::viewToolMove() {
     switch (tool) {
     case DesignViewTool:
         if (canvas) {
-            const bool onWall = !lockCanvas && wall.findWall(pointerPoint).found();
-            canvas->setPointerShape(onWall ? MoveWallShape : MovePaperShape);
+            const bool onWall = wall.findWall(pointerPoint).found();
+            if (const std::optional<int> shape =
+                    workspace::toolPointerShape(DesignViewTool, lockCanvas, onWall, false)) {
+                canvas->setPointerShape(*shape);
+            }
         }
         break;
     case DesignRoomOverGrid:
