@@ -1,6 +1,6 @@
 #include "design/product_under_point.h"
 
-#include "design/grid_cell_range.h"
+#include "design/fill_steps.h"
 
 ProductUnderPoint productUnderPoint(const TRoom_OBJ& room, QPoint canvasPoint) {
     ProductUnderPoint found;
@@ -20,10 +20,10 @@ ProductUnderPoint productUnderPoint(const TRoom_OBJ& room, QPoint canvasPoint) {
     const GridCell c = *found.cell;
     switch (room.roomstyle) {
     case SquarePanelRoom: {
-        const qint32 value = room.cell(c.column, c.row);
-        const GridCell anchor = value < -1 ? TRoom_OBJ::coveredCellAnchor(value) : c;
-        if (value != -1 && isGridCell(anchor)) {
-            found.id = room.cell(anchor.column, anchor.row);
+        const GridCell anchor = fill_steps::anchorOf(room, c);
+        const qint32 id = room.cell(anchor.column, anchor.row);
+        if (id >= 0) {
+            found.id = id;
             found.orientation = room.cellAttribute(anchor.column, anchor.row) % 10;
         }
         break;
