@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 
+#include <cstring>
+
 bool ByteReader::take(qint64 count, const char*& at) {
     if (count < 0 || count > left()) {
         position_ = bytes_.size();
@@ -30,6 +32,25 @@ bool ByteReader::read(quint8& value) {
     return true;
 }
 
+bool ByteReader::read(double& value) {
+    const char* at = nullptr;
+    if (!take(sizeof value, at)) {
+        return false;
+    }
+    const quint64 bits = qFromLittleEndian<quint64>(at);
+    std::memcpy(&value, &bits, sizeof value);
+    return true;
+}
+
+bool ByteReader::readBytes(qint64 count, QByteArray& out) {
+    const char* at = nullptr;
+    if (!take(count, at)) {
+        return false;
+    }
+    out = QByteArray(at, count);
+    return true;
+}
+
 bool ByteReader::skip(qint64 count) {
     const char* at = nullptr;
     return take(count, at);
@@ -42,5 +63,13 @@ bool ByteReader::holds(qint64 count, qint64 size) const {
 void ByteWriter::write(qint32 value) {
     char bytes[sizeof value];
     qToLittleEndian(value, bytes);
+    out_.append(bytes, sizeof bytes);
+}
+
+void ByteWriter::write(double value) {
+    quint64 bits = 0;
+    std::memcpy(&bits, &value, sizeof value);
+    char bytes[sizeof bits];
+    qToLittleEndian(bits, bytes);
     out_.append(bytes, sizeof bytes);
 }

@@ -12,6 +12,9 @@ public:
     // False, with `value` unchanged, when fewer bytes are left than the field needs.
     bool read(qint32& value);
     bool read(quint8& value);
+    bool read(double& value);
+    // `count` raw bytes; false, with `out` unchanged, when fewer are left.
+    bool readBytes(qint64 count, QByteArray& out);
     // Passes over `count` bytes; false when fewer are left (or count is negative).
     bool skip(qint64 count);
 
@@ -34,6 +37,7 @@ public:
 
     void write(qint32 value);
     void write(quint8 value) { out_.append(char(value)); }
+    void write(double value);
     void write(const QByteArray& raw) { out_.append(raw); }
 
 private:

@@ -1,6 +1,7 @@
 #include "quote/schema_upgrade.h"
 
 #include "platform/database.h"
+#include "store/customer_store.h"
 
 #include <QSqlQuery>
 
@@ -58,6 +59,7 @@ void upgradeCustomerStore(Database& store) {
     addColumnGroup(store, QStringLiteral("roomlist"), QStringLiteral("not_cacl"),
                    {QStringLiteral("alter table roomlist add column not_cacl integer default 1"),
                     QStringLiteral("update roomlist set not_cacl = 0")});
+    CustomerStore(store).ensureIndexes();
 }
 
 void upgradeProductLibrary(Database& library) {

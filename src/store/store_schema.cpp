@@ -19,6 +19,7 @@ void createStoreSchema(Database& db) {
         "not_cacl integer default 1, RoomWall blob, RoomKouban blob, RoomDianqi blob, "
         "pic blob)"));
     db.exec(QStringLiteral("create index roomlist_user on roomlist (UserId)"));
+    db.exec(QStringLiteral("create index userlist_company on userlist (Compid)"));
     db.exec(
         QStringLiteral("create table arealist (id integer primary key autoincrement, title text)"));
     db.exec(QStringLiteral(

@@ -1,0 +1,169 @@
+#include "quote/open_project.h"
+
+#include "platform/database.h"
+#include "platform/picture.h"
+#include "platform/prompts.h"
+#include "quote/held_settings.h"
+#include "quote/project_number.h"
+#include "quote/project_view.h"
+#include "quote/room_digest.h"
+#include "quote/setup_file.h"
+#include "quote/setup_keys.h"
+#include "store/customer_store.h"
+#include "store/stored_lists.h"
+
+#include <QImage>
+
+namespace {
+
+// One room as the save writes it; `withRecords` false keeps the stored records.
+struct RoomWrite {
+    RoomRecord row;
+    QByteArray digest;
+    bool withRecords = true;
+};
+
+// Shows the save's progress bar and hides it on every way out.
+class SaveProgress {
+public:
+    SaveProgress(ProjectView& view, int maximum) : view_(view), maximum_(maximum) {
+        view_.progress(0, maximum_);
+    }
+    ~SaveProgress() { view_.progress(0, 0); }
+    void step() { view_.progress(++value_, maximum_); }
+
+private:
+    ProjectView& view_;
+    int maximum_;
+    int value_ = 0;
+};
+
+} // namespace
+
+bool OpenProject::savebtClick() {
+    SaveProgress progress(view_, int(room_list.size() + price_list.size() + other_list.size()));
+    if (total) {
+        total();
+    }
+    CustomerRecord row = customer;
+    row.compid = held_.company.compid;
+    row.version = 1;
+    row.prolist = stored_lists::encodeBillLines(price_list);
+    row.otherlist = stored_lists::encodeOtherItems(other_list);
+    for (int i = 0; i < price_list.size() + other_list.size(); ++i) {
+        progress.step();
+    }
+
+    const bool stored = row.id >= 0 && store_.customerExists(row.id);
+    const bool lostElsewhere = row.id >= 0 && !stored;
+    // Everything is encoded before the transaction, which then only writes rows.
+    std::vector<RoomWrite> rooms;
+    for (RoomEntry& entry : room_list) {
+        TRoom_OBJ& room = *entry.room;
+        room.recount();
+        RoomWrite write;
+        write.row.title = room.getName();
+        write.row.roomstyle = room.roomstyle;
+        write.row.zoom = room.zoom;
+        write.row.paperWidth = room.wall.paperWidth();
+        write.row.notCacl = room.not_Cacl != 0;
+        const RoomRecords records = writeRoomRecords(room);
+        write.digest = roomDigest(records, room.getName());
+        const bool roomStored = stored && entry.id >= 0 && store_.roomExists(entry.id);
+        write.row.id = roomStored ? entry.id : -1;
+        write.withRecords = !roomStored || write.digest != entry.storedDigest;
+        if (write.withRecords) {
+            write.row.roomWall = records.wall;
+            write.row.roomKouban = records.kouban;
+            write.row.roomDianqi = records.dianqi;
+            QImage preview;
+            if (room.designPicture(preview)) {
+                write.row.pic = picture::encodeJpeg(preview);
+            }
+        }
+        rooms.push_back(std::move(write));
+        progress.step();
+        view_.processEvents();
+    }
+
+    const bool newNumber = !stored;
+    if (newNumber) {
+        row.proid =
+            projectNumber(held_.numbering.prefix, held_.numbering.index, held_.numbering.digits);
+    }
+    try {
+        Transaction transaction(store_.database());
+        if (stored) {
+            store_.updateCustomer(row);
+        } else {
+            row.id = store_.insertCustomer(row);
+        }
+        for (RoomWrite& write : rooms) {
+            write.row.userId = row.id;
+            if (write.row.id >= 0) {
+                store_.updateRoom(write.row, write.withRecords);
+            } else {
+                write.row.id = store_.insertRoom(write.row);
+            }
+        }
+        transaction.commit();
+    } catch (const DatabaseError& error) {
+        prompts_.message(QStringLiteral("保存失败,数据没有写入客户库:\n") +
+                         QString::fromUtf8(error.what()));
+        return false;
+    }
+
+    // The store holds the new version: the project follows it.
+    if (newNumber) {
+        held_.numbering.index += 1;
+        setup_.write(setup::index, held_.numbering.index);
+    }
+    customer.id = row.id;
+    customer.proid = row.proid;
+    customer.compid = row.compid;
+    customer.version = row.version;
+    for (std::size_t i = 0; i < rooms.size(); ++i) {
+        room_list[i].id = rooms[i].row.id;
+        room_list[i].storedDigest = rooms[i].digest;
+        room_list[i].room->roomModified = false;
+    }
+    setRoomProjectedited(false);
+    view_.customerChanged();
+    if (lostElsewhere) {
+        prompts_.message(QStringLiteral("该客户已从客户库中删除,已另存为新客户,项目编号:") +
+                         row.proid);
+    }
+    return true;
+}
+
+bool OpenProject::N34Click() {
+    if (!prompts_.confirm(QStringLiteral("另存当前项目?"))) {
+        return false;
+    }
+    const qint32 oldId = customer.id;
+    std::vector<qint32> oldRoomIds;
+    for (RoomEntry& entry : room_list) {
+        oldRoomIds.push_back(entry.id);
+        entry.id = -1;
+    }
+    customer.id = -1;
+    if (savebtClick()) {
+        return true;
+    }
+    customer.id = oldId;
+    for (std::size_t i = 0; i < room_list.size(); ++i) {
+        room_list[i].id = oldRoomIds[i];
+    }
+    return false;
+}
+
+bool OpenProject::N90Click() {
+    if (!askToSave()) {
+        return false;
+    }
+    clearproject();
+    customer.id = -1;
+    customer.locked = true;
+    view_.customerChanged();
+    return true;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "store/customer_record.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+class Database;
+
+// Every statement on the customer store: customers, rooms, areas and handlers. Values are
+// bound parameters, never text put into the statement. Customers are written through
+// `userlist` and read through `user_view` (SQLite views are read-only), which adds each
+// customer's area title and handler name. Engine errors are thrown (DatabaseError).
+class CustomerStore {
+public:
+    explicit CustomerStore(Database& db) : db_(db) {}
+
+    Database& database() { return db_; }
+
+    // --- Customers.
+    // The customer with its area and handler names; none for an unknown id.
+    std::optional<CustomerRecord> customer(qint32 id);
+    bool customerExists(qint32 id);
+    // Inserts the row (its id is ignored) and returns the id the store assigned.
+    qint32 insertCustomer(const CustomerRecord& record);
+    // Writes every column of the row with the record's id.
+    void updateCustomer(const CustomerRecord& record);
+    // The customer's rooms first, then the customer.
+    void deleteCustomer(qint32 id);
+    // The customers of one company, newest first, without their stored lists.
+    std::vector<CustomerRecord> customersOfCompany(qint32 compid);
+
+    // --- Rooms.
+    // The customer's rooms in id order; without the records and pictures unless asked.
+    std::vector<RoomRecord> roomsOf(qint32 userId, bool withRecords = true);
+    std::optional<RoomRecord> room(qint32 id);
+    bool roomExists(qint32 id);
+    qint32 insertRoom(const RoomRecord& record);
+    // Writes the row's plain columns; the records and picture too when `withRecords`.
+    void updateRoom(const RoomRecord& record, bool withRecords = true);
+    void deleteRoom(qint32 id);
+
+    // --- Areas and handlers: the first row with exactly this (trimmed) name, -1 for none.
+    qint32 areaId(const QString& title);
+    qint32 workerId(const QString& name);
+
+    // The indexes the statements filter by; created when missing.
+    void ensureIndexes();
+
+private:
+    // The id of the first row the statement finds for the trimmed name; -1 for none.
+    qint32 firstId(const QString& sql, const QString& name);
+
+    Database& db_;
+};
