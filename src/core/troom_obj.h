@@ -535,9 +535,6 @@ private:
 struct RoomEntry {
     int id = -1;
     std::unique_ptr<TRoom_OBJ> room;
-    // Digest of the records and title last stored or loaded; empty when unknown. A save
-    // whose records give the same digest keeps the stored records and picture.
-    QByteArray storedDigest;
 };
 
 // Creates a room for the main window's room list: the room itself, then the project's

@@ -8,6 +8,7 @@
 #include <QList>
 
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 class CustomerStore;
@@ -88,6 +89,10 @@ private:
     // Creates a room from a stored row and reads its records into it.
     TRoom_OBJ& loadRoom(const RoomRecord& row, qint32 entryId);
     void disposeRoom(int index);
+
+    // Per room, the digest of the records and title last stored or loaded. A save whose
+    // records give the same digest keeps the stored records and picture.
+    std::unordered_map<const TRoom_OBJ*, QByteArray> storedDigests_;
 
     CustomerStore& store_;
     HeldSettings& held_;

@@ -70,7 +70,7 @@ TRoom_OBJ& OpenProject::loadRoom(const RoomRecord& row, qint32 entryId) {
     room.readDianqi(&row.roomDianqi);
     room.minimumCoverage = std::max(customer.ming, 5);
     if (entryId >= 0) {
-        room_list.back().storedDigest = roomDigest(room);
+        storedDigests_[&room] = roomDigest(room);
     }
     return room;
 }

@@ -71,7 +71,7 @@ bool OpenProject::savebtClick() {
         write.digest = roomDigest(records, room.getName());
         const bool roomStored = stored && entry.id >= 0 && store_.roomExists(entry.id);
         write.row.id = roomStored ? entry.id : -1;
-        write.withRecords = !roomStored || write.digest != entry.storedDigest;
+        write.withRecords = !roomStored || write.digest != storedDigests_[&room];
         if (write.withRecords) {
             write.row.roomWall = records.wall;
             write.row.roomKouban = records.kouban;
@@ -124,7 +124,7 @@ bool OpenProject::savebtClick() {
     customer.version = row.version;
     for (std::size_t i = 0; i < rooms.size(); ++i) {
         room_list[i].id = rooms[i].row.id;
-        room_list[i].storedDigest = rooms[i].digest;
+        storedDigests_[room_list[i].room.get()] = rooms[i].digest;
         room_list[i].room->roomModified = false;
     }
     setRoomProjectedited(false);
