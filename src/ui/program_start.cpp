@@ -29,6 +29,7 @@ void prepareApplication(YzApplication& app) {
     QApplication::setWindowIcon(QIcon::fromTheme(id, QIcon(installedIcon)));
     installChineseTranslations(app);
     useChineseFonts();
+    useIconTheme();
 }
 
 ProgramStart::ProgramStart(const QString& programFolder, Prompts* prompts)
