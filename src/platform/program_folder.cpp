@@ -16,6 +16,39 @@ bool isWritableFolder(const QString& path) {
     return info.isDir() && info.isWritable();
 }
 
+QString libraryIn(const QString& folder) {
+    return folder + u'/' + DataFolder + QStringLiteral("/db.data");
+}
+
+// Fills a folder that has no product library with the delivered data, keeping what it
+// already holds (a customer store, settings). Returns the problem, or empty.
+QString seed(const QString& folder, const QStringList& sources) {
+    if (QFileInfo::exists(libraryIn(folder))) {
+        return {};
+    }
+    QStringList lookedFor;
+    for (const QString& source : sources) {
+        const QString from = QDir(source).absolutePath();
+        if (from == folder) {
+            continue;
+        }
+        if (!QFileInfo::exists(libraryIn(from))) {
+            lookedFor << libraryIn(from);
+            continue;
+        }
+        bool ok = QDir().mkpath(folder);
+        for (const QString& name : program_folder::deliveredFolders()) {
+            if (ok && QFileInfo(from + u'/' + name).isDir()) {
+                ok = program_folder::copyTree(from + u'/' + name, folder + u'/' + name);
+            }
+        }
+        return ok ? QString()
+                  : QStringLiteral("无法把程序数据从 %1 复制到程序文件夹 %2。").arg(from, folder);
+    }
+    return QStringLiteral("程序文件夹 %1 中没有产品库,也找不到可复制的程序数据。查找过:\n%2")
+        .arg(folder, lookedFor.join(u'\n'));
+}
+
 } // namespace
 
 namespace program_folder {
@@ -59,37 +92,26 @@ bool copyTree(const QString& from, const QString& to) {
     return ok;
 }
 
-QString resolve(const Candidates& c, QString* error) {
-    if (!c.homeArgument.isEmpty()) {
-        QDir().mkpath(c.homeArgument);
-        return QDir(c.homeArgument).absolutePath();
-    }
-    if (QFileInfo(c.executableDir + u'/' + DataFolder).isDir() &&
+Resolution resolve(const Candidates& c) {
+    if (c.homeArgument.isEmpty() && QFileInfo(c.executableDir + u'/' + DataFolder).isDir() &&
         isWritableFolder(c.executableDir)) {
-        return QDir(c.executableDir).absolutePath();
+        return {QDir(c.executableDir).absolutePath(), {}};
     }
-    const QString user = QDir(c.userDataDir).absolutePath();
-    if (!QFileInfo(user + u'/' + DataFolder).isDir()) {
-        bool ok = QDir().mkpath(user);
-        for (const QString& folder : deliveredFolders()) {
-            const QString from = c.installedData + u'/' + folder;
-            if (QFileInfo(from).isDir()) {
-                ok = copyTree(from, user + u'/' + folder) && ok;
-            }
-        }
-        if (!ok && error) {
-            *error = QStringLiteral("could not seed the program folder ") + user;
-        }
-    }
-    return user;
+    const QString folder =
+        QDir(c.homeArgument.isEmpty() ? c.userDataDir : c.homeArgument).absolutePath();
+    return {folder, seed(folder, c.deliveredData)};
 }
 
-Candidates currentCandidates(const QStringList& arguments) {
+Candidates currentCandidates(const QStringList& arguments, const QString& buildData) {
     Candidates c;
     c.homeArgument = homeArgument(arguments);
     c.executableDir = QCoreApplication::applicationDirPath();
     c.userDataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    c.installedData = QDir(c.executableDir + QStringLiteral("/../share/yanzhou")).absolutePath();
+    c.deliveredData << QDir(c.executableDir + QStringLiteral("/../share/yanzhou")).absolutePath();
+    if (!buildData.isEmpty()) {
+        c.deliveredData << buildData;
+    }
+    c.deliveredData << c.executableDir;
     return c;
 }
 

@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QIcon>
 
+#include <cstdio>
+
 void prepareApplication(YzApplication& app) {
     QCoreApplication::setOrganizationName(QStringLiteral("yanzhou"));
     QCoreApplication::setApplicationName(QStringLiteral("yanzhou"));
@@ -27,6 +29,7 @@ void prepareApplication(YzApplication& app) {
     QApplication::setWindowIcon(QIcon::fromTheme(id, QIcon(installedIcon)));
     installChineseTranslations(app);
     useChineseFonts();
+    useIconTheme();
 }
 
 ProgramStart::ProgramStart(const QString& programFolder, Prompts* prompts)
@@ -42,7 +45,7 @@ ProgramStart::~ProgramStart() {
     main_.reset();
 }
 
-int ProgramStart::start() {
+int ProgramStart::start(const QString& folderProblem) {
     splash_ = std::make_unique<SplashWindow>(folder_);
     splash_->show();
     SplashWindow* splash = splash_.get();
@@ -52,6 +55,10 @@ int ProgramStart::start() {
         app->setErrorDisplay([this](const QString& text) { prompts_->message(text); });
     }
     QCoreApplication::processEvents();
+    if (!folderProblem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(folderProblem));
+        prompts_->message(folderProblem);
+    }
 
     main_ = std::make_unique<Tmainfm>(*session_, *prompts_);
     windows_->setParent(main_.get());

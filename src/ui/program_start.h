@@ -22,7 +22,8 @@ public:
     ~ProgramStart();
 
     // 0 when the main window is up and the event loop may run; otherwise the exit status.
-    int start();
+    // `folderProblem` (why the program folder could not be filled) is shown first.
+    int start(const QString& folderProblem = {});
 
     Tmainfm* mainWindow() const { return main_.get(); }
     Tsetupfm* settingsWindow() const { return setup_; }

@@ -16,7 +16,9 @@ bool deliverShowingErrors(const std::function<bool()>& deliver, const ErrorDispl
     return false;
 }
 
-YzApplication::YzApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+YzApplication::YzApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    release();
+}
 
 bool YzApplication::notify(QObject* receiver, QEvent* event) {
     return deliverShowingErrors([&] { return QApplication::notify(receiver, event); },

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/localisation.h"
+
 #include <QApplication>
 
 #include <functional>
@@ -12,8 +14,8 @@ bool deliverShowingErrors(const std::function<bool()>& deliver, const ErrorDispl
 
 // The application object. Engine errors that no operation catches reach the event loop
 // here: they are shown and the operation that raised them stops, while the program
-// goes on.
-class YzApplication : public QApplication {
+// goes on. Its Qt part is made under the Chinese system locale (bases are made first).
+class YzApplication : private ChineseSystemLocale, public QApplication {
 public:
     YzApplication(int& argc, char** argv);
 
