@@ -197,6 +197,12 @@ qint32 CustomerStore::firstId(const QString& sql, const QString& name) {
 }
 
 void CustomerStore::ensureIndexes() {
-    db_.exec(QStringLiteral("create index if not exists userlist_company on userlist (Compid)"));
-    db_.exec(QStringLiteral("create index if not exists roomlist_user on roomlist (UserId)"));
+    // A store too old to have the column gains no index on it.
+    if (db_.hasColumn(QStringLiteral("userlist"), QStringLiteral("Compid"))) {
+        db_.exec(
+            QStringLiteral("create index if not exists userlist_company on userlist (Compid)"));
+    }
+    if (db_.hasColumn(QStringLiteral("roomlist"), QStringLiteral("UserId"))) {
+        db_.exec(QStringLiteral("create index if not exists roomlist_user on roomlist (UserId)"));
+    }
 }
