@@ -3,6 +3,7 @@
 // with the room options, the picker column, the key filter and the workspace refresh.
 
 #include "design/design_workspace.h"
+#include "quote/open_project.h"
 #include "quote/startup_session.h"
 #include "ui/design_statistics_panel.h"
 #include "ui/key_filter.h"
@@ -175,7 +176,7 @@ void Tmainfm::installKeyFilter() {
     // The tools write their hint and state as the pointer moves; the rest of the refresh
     // waits for the room's notification.
     canvas_->setMoveNotifier([this] {
-        if (active_ && !loading_) {
+        if (active_ && !project_->loading()) {
             panels_[5]->setText(workspace::toolStatusText(*active_));
             panels_[7]->setText(active_->hintText);
         }
@@ -249,8 +250,8 @@ void Tmainfm::wirePicker() {
 
 void Tmainfm::refreshWorkspace() {
     workspace::RefreshInput input;
-    input.loading = loading_;
-    input.projectEdited = projectEdited_;
+    input.loading = project_->loading();
+    input.projectEdited = project_->edited();
     input.pickerHasSelection = pickerSelection().id >= 0;
     ProductPicker& picker = picker_->picker();
     const std::optional<workspace::WorkspaceState> refreshed = workspace::refresh(active_, input);
@@ -270,7 +271,9 @@ void Tmainfm::refreshWorkspace() {
     panels_[6]->setText(state.zoomText);
     panels_[7]->setText(state.wallNote);
     statisticsPanel_->areaLabel()->setText(state.areaText);
-    projectEdited_ = state.projectEdited;
+    if (state.projectEdited != project_->edited()) {
+        project_->setRoomProjectedited(state.projectEdited);
+    }
 
     // The whole and pattern fills in the menu and on the drop-down button.
     for (const char* name : {"fillAll", "fillButtonAll", "otherFillButton"}) {

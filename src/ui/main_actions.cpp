@@ -76,6 +76,7 @@ void MainActions::buildRoomMenu() {
     m->addAction(add("ToolButton10", "删除房间..."));
     m->addAction(add("ToolButton27", "复制房间..."));
     m->addAction(add("ToolButton38", "导入房间..."));
+    m->addAction(add("sButton2", "更新名称"));
     m->addAction(add("changeRoomMode", "更改模式"));
     QAction* notCounted = add("notCounted", "不参加项目统计");
     notCounted->setCheckable(true);

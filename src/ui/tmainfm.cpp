@@ -2,12 +2,16 @@
 
 #include "design/design_workspace.h"
 #include "platform/default_opener.h"
+#include "quote/open_project.h"
 #include "quote/program_version.h"
 #include "quote/setup_file.h"
 #include "quote/startup_session.h"
+#include "store/customer_store.h"
+#include "ui/customer_page.h"
 #include "ui/design_statistics_panel.h"
 #include "ui/key_filter.h"
 #include "ui/main_actions.h"
+#include "ui/main_project_view.h"
 #include "ui/product_picker_panel.h"
 #include "ui/qt_wall_dialogs.h"
 #include "ui/room_canvas_widget.h"
@@ -75,6 +79,8 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     wireDesignOptions();
     installKeyFilter();
     wirePicker();
+    buildProject();
+    wireProjectCommands();
     connect((*actions_)[QStringLiteral("exit")], &QAction::triggered, this, &QWidget::close);
     connect((*actions_)[QStringLiteral("statistics")], &QAction::triggered, this,
             [this] { showStatistics(); });
@@ -206,7 +212,7 @@ bool Tmainfm::FormCreate() {
         sPageControl1Change();
     }
     // The start panel stands in the web pane's place until a project area is needed.
-    if (room_list.empty() && held.runIE) {
+    if (project_->room_list.empty() && held.runIE) {
         workArea_->setCurrentWidget(startPanel_);
     } else {
         showProjectArea();
@@ -216,31 +222,15 @@ bool Tmainfm::FormCreate() {
 }
 
 void Tmainfm::CreatNewRoom(const NewRoomRequest& request) {
-    showProjectArea();
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("roomPage"));
-    // Pointer moves around the canvas refresh the workspace.
-    page->setMouseTracking(true);
-    auto* layout = new QVBoxLayout(page);
-    // The canvas is the work area less 20 pixels each way.
-    layout->setContentsMargins(10, 10, 10, 10);
+    project_->CreatNewRoom(request);
+}
 
-    RoomContext context;
-    context.canvas = canvas_;
-    context.library = &session_.library();
-    context.prompts = &prompts_;
-    context.statisticsView = &statisticsPanel_->view();
-    context.initialPaperWidth = std::max(1, workArea_->width() - 20);
-    context.minimumCoverage = session_.held().project.minCoverage;
-    context.undoLimit = session_.held().history;
-    RoomEntry entry = ::CreatNewRoom(context, request);
-    int index = 0;
-    {
-        const QSignalBlocker detached(pages_);
-        index = pages_->addTab(page, entry.room->getName());
-        room_list.push_back(std::move(entry));
-    }
-    pages_->setCurrentIndex(index);
+const std::vector<RoomEntry>& Tmainfm::rooms() const {
+    return project_->room_list;
+}
+
+bool Tmainfm::projectEdited() const {
+    return project_->edited();
 }
 
 void Tmainfm::showProjectArea() {
@@ -248,12 +238,9 @@ void Tmainfm::showProjectArea() {
 }
 
 void Tmainfm::disposOBJ() {
+    project_->clearPROOMLIST();
     canvas_->setRoom(nullptr);
     active_ = nullptr;
-    while (!room_list.empty()) {
-        room_list.back().room->setCanvas(nullptr);
-        room_list.pop_back();
-    }
 }
 
 void Tmainfm::FormDestroy() {
@@ -295,14 +282,18 @@ void Tmainfm::sPageControl1Change() {
         leaving->stopScrollTimer();
     }
     const int index = pages_->currentIndex();
-    active_ =
-        (index >= 1 && index <= int(room_list.size())) ? room_list[index - 1].room.get() : nullptr;
+    active_ = (index >= 1 && index <= int(project_->room_list.size()))
+                  ? project_->room_list[std::size_t(index - 1)].room.get()
+                  : nullptr;
     workspace::carrySelection(leaving, active_, pickerSelection());
     canvas_->setRoom(active_);
-    for (const char* name : {"zoomIn", "zoomOut", "centreView", "modeRoom", "modeDesign"}) {
+    for (const char* name : {"zoomIn", "zoomOut", "centreView", "modeRoom", "modeDesign",
+                             "ToolButton10", "ToolButton27", "sButton2", "notCounted"}) {
         (*actions_)[QString::fromUtf8(name)]->setEnabled(active_ != nullptr);
     }
+    (*actions_)[QStringLiteral("notCounted")]->setChecked(active_ && active_->not_Cacl);
     if (!active_) {
+        customerPage_->fillRoomChecks();
         canvas_->hide();
         statisticsPanel_->hide();
         actions_->wallToolBar()->setVisible(false);
@@ -374,6 +365,7 @@ void Tmainfm::wireRoomCommands() {
         active_->canUndo = false;
         active_->canRedo = false;
         active_->roomModified = true;
+        project_->setRoomProjectedited(true);
         active_->paint();
         refreshFromRoom();
     });
@@ -396,6 +388,7 @@ void Tmainfm::wireRoomCommands() {
         }
         room.makeRectangle(size->width(), size->height());
         room.roomModified = true;
+        project_->setRoomProjectedited(true);
         (*actions_)[QStringLiteral("N9")]->setChecked(true);
         room.editMode = EditAdjustWalls;
         room.setTool(ToolEditWalls);

@@ -10,12 +10,17 @@
 #include <memory>
 #include <vector>
 
+class CustomerPage;
+class CustomerStore;
 class DesignStatisticsPanel;
 class KeyFilter;
 class MainActions;
+class MainProjectView;
+class OpenProject;
 class ProductPickerPanel;
 class Prompts;
 class QLabel;
+class QProgressBar;
 class QSpinBox;
 class QStackedWidget;
 class QTabWidget;
@@ -54,7 +59,7 @@ public:
     void CreatNewRoom(const NewRoomRequest& request);
     // The room of the active tab; none on the customer page.
     TRoom_OBJ* getActiveOBJ() const { return active_; }
-    const std::vector<RoomEntry>& rooms() const { return room_list; }
+    const std::vector<RoomEntry>& rooms() const;
     RoomCanvasWidget* canvas() const { return canvas_; }
 
     // --- Design workspace (src/ui/design_window.cpp).
@@ -64,9 +69,13 @@ public:
     // The picker selection carried across room tabs and given to the fill tools.
     CurrentProduct& pickerSelection();
     // Set by the refresh once the active room is modified; cleared by saving.
-    bool projectEdited() const { return projectEdited_; }
+    bool projectEdited() const;
     // The workspace refresh: status bar, buttons, options, menus of the active room.
     void refreshWorkspace();
+
+    // --- The open project (src/ui/main_project*.cpp).
+    OpenProject& project();
+    CustomerPage* customerPage() const { return customerPage_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,6 +103,18 @@ private:
     void onActiveRoom(const char* action, std::function<void(TRoom_OBJ&)> command);
     // Frees the rooms, last first, with the canvas detached.
     void disposOBJ();
+    // The open project (src/ui/main_project.cpp).
+    friend class MainProjectView;
+    void buildProject();
+    void wireProjectCommands();
+    void N27Click();
+    void ToolButton17Click();
+    // The room's tab icon tells whether it takes part in the statistics.
+    void showRoomIcon(int index);
+    // The canvas and the statistics list leave the active room's page.
+    void detachCanvas();
+    // "另存为..." and "关闭客户" are enabled while a customer is open.
+    void setCustomerCommands(bool open);
 
     StartupSession& session_;
     Prompts& prompts_;
@@ -107,12 +128,14 @@ private:
     ProductPickerPanel* picker_ = nullptr;
     DesignStatisticsPanel* statisticsPanel_ = nullptr;
     KeyFilter* keyFilter_ = nullptr;
-    bool projectEdited_ = false;
-    bool loading_ = false;
     QLabel* panels_[StatusPanels] = {};
     QSpinBox* fixedLength_ = nullptr;
     RoomCanvasWidget* canvas_ = nullptr;
-    std::vector<RoomEntry> room_list;
+    std::unique_ptr<CustomerStore> store_;
+    std::unique_ptr<MainProjectView> projectView_;
+    std::unique_ptr<OpenProject> project_;
+    CustomerPage* customerPage_ = nullptr;
+    QProgressBar* saveProgress_ = nullptr;
     TRoom_OBJ* active_ = nullptr;
     bool started_ = false;
     bool destroyed_ = false;

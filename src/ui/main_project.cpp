@@ -1,0 +1,161 @@
+// The open project in the main window: the customer page, the customer commands of the
+// file menu and tool bar (新建, 打开, 保存, 另存为, 关闭客户) and the room commands
+// (删除, 复制, 导入, 更新名称, 不参加项目统计).
+
+#include "platform/database.h"
+#include "platform/prompts.h"
+#include "quote/customer_defaults.h"
+#include "quote/new_customer.h"
+#include "quote/open_project.h"
+#include "quote/startup_session.h"
+#include "store/customer_store.h"
+#include "ui/customer_chooser.h"
+#include "ui/customer_page.h"
+#include "ui/design_statistics_panel.h"
+#include "ui/main_actions.h"
+#include "ui/main_project_view.h"
+#include "ui/room_canvas_widget.h"
+#include "ui/tmainfm.h"
+#include "ui/tuserinfor.h"
+
+#include <QAction>
+#include <QProgressBar>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+void Tmainfm::buildProject() {
+    store_ = std::make_unique<CustomerStore>(session_.store());
+    projectView_ = std::make_unique<MainProjectView>(*this);
+    QWidget* customerTab = pages_->widget(0);
+    auto* layout = new QVBoxLayout(customerTab);
+    project_ = std::make_unique<OpenProject>(*store_, session_.held(), session_.setup(), prompts_,
+                                             *projectView_);
+    customerPage_ = new CustomerPage(*project_, session_.held(), customerTab);
+    layout->addWidget(customerPage_);
+    customerPage_->onRoomChecksChanged = [this] {
+        for (std::size_t i = 0; i < project_->room_list.size(); ++i) {
+            showRoomIcon(int(i));
+        }
+        showStatistics();
+    };
+    saveProgress_ = new QProgressBar(this);
+    saveProgress_->setObjectName(QStringLiteral("saveProgress"));
+    saveProgress_->setMaximumWidth(200);
+    saveProgress_->hide();
+    statusBar()->addWidget(saveProgress_);
+    closing_.hooks().saveProject = [this] { return project_->savebtClick(); };
+    closing_.hooks().customerName = [this] { return project_->customer.name; };
+}
+
+OpenProject& Tmainfm::project() {
+    return *project_;
+}
+
+void Tmainfm::showRoomIcon(int index) {
+    const TRoom_OBJ& room = *project_->room_list[std::size_t(index)].room;
+    const QStyle::StandardPixmap icon =
+        room.not_Cacl ? QStyle::SP_DialogCancelButton : QStyle::SP_FileIcon;
+    pages_->setTabIcon(index + 1, style()->standardIcon(icon));
+}
+
+// The canvas and the statistics list leave the room page before it goes away.
+void Tmainfm::detachCanvas() {
+    if (active_) {
+        active_->stopScrollTimer();
+        active_->setCanvas(nullptr);
+    }
+    canvas_->setRoom(nullptr);
+    active_ = nullptr;
+    canvas_->hide();
+    statisticsPanel_->hide();
+    canvas_->setParent(pages_->widget(0));
+    statisticsPanel_->setParent(projectArea_);
+}
+
+void Tmainfm::setCustomerCommands(bool open) {
+    for (const char* name : {"N34", "N90"}) {
+        (*actions_)[QString::fromUtf8(name)]->setEnabled(open);
+    }
+}
+
+void Tmainfm::N27Click() {
+    Tuserinfor form(this);
+    const HeldSettings& held = session_.held();
+    const std::optional<CustomerRecord> entered = form.ask(
+        newCustomer(held), nextProjectNumber(held), session_.areaTitles(), session_.handlerNames());
+    if (!entered) {
+        return;
+    }
+    qint32 id = -1;
+    try {
+        id = createCustomer(*store_, session_.held(), session_.setup(), *entered);
+    } catch (const DatabaseError& error) {
+        prompts_.message(QString::fromUtf8(error.what()));
+        return;
+    }
+    showProjectArea();
+    project_->startNewCustomer(id);
+    setCustomerCommands(true);
+    (*actions_)[QStringLiteral("N11")]->trigger();
+}
+
+void Tmainfm::ToolButton17Click() {
+    CustomerChooser chooser(*store_, session_.held().company.compid, this);
+    const int id = chooser.chooseCustomer();
+    if (id < 0) {
+        return;
+    }
+    showProjectArea();
+    if (project_->openproject(id)) {
+        setCustomerCommands(true);
+    }
+    refreshWorkspace();
+}
+
+void Tmainfm::wireProjectCommands() {
+    const auto on = [this](const char* name, std::function<void()> command) {
+        QAction* a = (*actions_)[QString::fromUtf8(name)];
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, std::move(command));
+    };
+    on("N27", [this] { N27Click(); });
+    on("ToolButton17", [this] { ToolButton17Click(); });
+    on("savebt", [this] {
+        project_->savebtClick();
+        refreshWorkspace();
+    });
+    on("N34", [this] {
+        if (project_->N34Click()) {
+            setCustomerCommands(true);
+        }
+    });
+    on("N90", [this] {
+        if (!project_->N90Click()) {
+            return;
+        }
+        setCustomerCommands(false);
+        workArea_->setCurrentWidget(startPanel_);
+        sPageControl1Change();
+    });
+    on("ToolButton10", [this] { project_->deleteRoom(project_->indexOf(active_)); });
+    on("ToolButton27", [this] {
+        project_->copyRoom(project_->indexOf(active_));
+        refreshWorkspace();
+    });
+    on("ToolButton38", [this] {
+        CustomerChooser chooser(*store_, session_.held().company.compid, this);
+        chooser.chooseRooms([this](int roomId) { project_->importRoom(roomId); });
+        refreshWorkspace();
+    });
+    on("sButton2", [this] { project_->renameRoom(project_->indexOf(active_)); });
+    on("notCounted", [this] {
+        if (active_) {
+            active_->not_Cacl = (*actions_)[QStringLiteral("notCounted")]->isChecked() ? 1 : 0;
+            showRoomIcon(project_->indexOf(active_));
+        }
+    });
+    setCustomerCommands(false);
+}

@@ -1,0 +1,150 @@
+#include "quote/open_project.h"
+#include "staged_program.h"
+#include "store/customer_store.h"
+#include "support/scripted_prompts.h"
+#include "ui/customer_page.h"
+#include "ui/main_actions.h"
+#include "ui/program_start.h"
+#include "ui/room_canvas_widget.h"
+#include "ui/tmainfm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Runs `answer` on the next modal window as soon as it shows.
+void onNextModal(std::function<void(QDialog&)> answer) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer = std::move(answer)] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            answer(*dialog);
+        }
+    });
+    poll->start(10);
+}
+
+void trigger(Tmainfm& main, const char* name) {
+    main.actions()[QString::fromUtf8(name)]->trigger();
+}
+
+QStringList tabTitles(const Tmainfm& main) {
+    QStringList titles;
+    for (int i = 0; i < main.pageControl()->count(); ++i) {
+        titles << main.pageControl()->tabText(i);
+    }
+    return titles;
+}
+
+} // namespace
+
+TEST(MainProject, ANewCustomerWithTwoRoomsIsSavedAndOpensAgainAfterARestart) {
+    StagedProgram staged("[PRO]\r\nINDEX=7\r\nINDEXlen=3\r\n[setup]\r\nautocreateroom=0\r\n");
+    {
+        ScriptedPrompts prompts;
+        ProgramStart program(staged.path(), &prompts);
+        ASSERT_EQ(program.start(), 0) << qPrintable(prompts.shown.join('\n'));
+        Tmainfm& main = *program.mainWindow();
+        EXPECT_FALSE(main.actions()["N90"]->isEnabled());
+
+        // "新建": the customer form, then the new-room window for the first room.
+        onNextModal([](QDialog& form) {
+            EXPECT_EQ(form.windowTitle(), QStringLiteral("客户基本信息"));
+            EXPECT_TRUE(form.findChild<QLabel*>()->text().contains(QStringLiteral("007")));
+            form.findChild<QLineEdit*>(QStringLiteral("name"))->setText(QStringLiteral("王五"));
+            form.findChild<QLineEdit*>(QStringLiteral("tele"))->setText(QStringLiteral("123"));
+            onNextModal([](QDialog& newRoom) { newRoom.accept(); });
+            form.accept();
+        });
+        trigger(main, "N27");
+        ASSERT_EQ(main.rooms().size(), 1u);
+        EXPECT_TRUE(main.actions()["N90"]->isEnabled());
+        EXPECT_EQ(main.project().customer.proid, QStringLiteral("007"));
+        main.getActiveOBJ()->makeRectangle(400, 300);
+        main.getActiveOBJ()->roomModified = true;
+        trigger(main, "N11");
+        ASSERT_EQ(main.rooms().size(), 2u);
+        main.getActiveOBJ()->makeRectangle(250, 200);
+
+        prompts.answerText(QStringLiteral("卧室"));
+        trigger(main, "sButton2");
+        EXPECT_EQ(main.pageControl()->tabText(2), QStringLiteral("卧室"));
+        EXPECT_TRUE(main.actions()["savebt"]->isEnabled());
+        trigger(main, "savebt");
+        EXPECT_FALSE(main.actions()["savebt"]->isEnabled());
+        EXPECT_EQ(main.rooms()[1].room->wall.pointCount(), 4);
+        EXPECT_TRUE(prompts.messages().isEmpty()) << qPrintable(prompts.shown.join('\n'));
+    }
+
+    ScriptedPrompts prompts;
+    ProgramStart program(staged.path(), &prompts);
+    ASSERT_EQ(program.start(), 0);
+    Tmainfm& main = *program.mainWindow();
+    onNextModal([](QDialog& chooser) {
+        auto* customers = chooser.findChild<QTreeWidget*>(QStringLiteral("customers"));
+        ASSERT_EQ(customers->topLevelItemCount(), 1);
+        EXPECT_EQ(customers->topLevelItem(0)->text(1), QStringLiteral("王五"));
+        chooser.accept();
+    });
+    trigger(main, "ToolButton17");
+    EXPECT_EQ(tabTitles(main), QStringList({"客户信息", "新房间", "卧室"}));
+    EXPECT_EQ(main.project().customer.tele, QStringLiteral("123"));
+    EXPECT_EQ(main.rooms()[0].room->wall.pointCount(), 4);
+    EXPECT_EQ(main.rooms()[1].room->editMode, EditDesign);
+    EXPECT_FALSE(main.projectEdited());
+    auto* label = main.customerPage()->findChild<QLabel*>(QStringLiteral("proidLabel"));
+    EXPECT_EQ(label->text(), QStringLiteral("项目编号:007"));
+
+    // Deleting the active room takes its tab away; the canvas lives on for the next room.
+    prompts.answerConfirm(true);
+    prompts.answerConfirm(true);
+    trigger(main, "ToolButton10");
+    EXPECT_EQ(tabTitles(main), QStringList({"客户信息", "新房间"}));
+    main.pageControl()->setCurrentIndex(1);
+    EXPECT_EQ(main.getActiveOBJ(), main.rooms()[0].room.get());
+    EXPECT_TRUE(main.canvas()->isVisible());
+    EXPECT_TRUE(main.pageControl()->widget(1)->isAncestorOf(main.canvas()));
+}
+
+TEST(MainProject, TheRoomChecksExcludeRoomsAndClosingAsksAboutUnsavedChanges) {
+    StagedProgram staged;
+    ScriptedPrompts prompts;
+    ProgramStart program(staged.path(), &prompts);
+    ASSERT_EQ(program.start(), 0);
+    Tmainfm& main = *program.mainWindow();
+    main.project().CreatNewRoom({});
+    trigger(main, "statistics");
+    QListWidget* checks = main.customerPage()->roomChecks();
+    ASSERT_EQ(checks->count(), 2);
+    EXPECT_EQ(checks->item(1)->checkState(), Qt::Checked);
+    checks->item(1)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(main.rooms()[1].room->not_Cacl, 1);
+    EXPECT_EQ(main.pageControl()->currentIndex(), 0);
+
+    main.customerPage()->findChild<QLineEdit*>(QStringLiteral("name"))->setText(
+        QStringLiteral("赵六"));
+    EXPECT_TRUE(main.projectEdited());
+    EXPECT_EQ(main.project().customer.name, QStringLiteral("赵六"));
+    prompts.answerThreeWay(Prompts::Cancel);
+    trigger(main, "N90");
+    EXPECT_EQ(prompts.shown.last(), QStringLiteral("threeway:当前客户赵六已修改,是否保存?"));
+    EXPECT_EQ(main.rooms().size(), 2u) << "cancelled: nothing closed";
+    prompts.answerThreeWay(Prompts::No);
+    trigger(main, "N90");
+    EXPECT_TRUE(main.rooms().empty());
+    EXPECT_EQ(main.pageControl()->count(), 1);
+    EXPECT_FALSE(main.projectEdited());
+}
