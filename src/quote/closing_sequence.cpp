@@ -53,11 +53,12 @@ bool ClosingSequence::askToSave() {
 }
 
 void ClosingSequence::remindOfBackup() {
-    // Without a backup command there is nothing to offer.
-    if (!hooks_.runBackup || !backupReminderDue(clock_(), setup_.read(setup::backup))) {
+    if (!backupReminderDue(clock_(), setup_.read(setup::backup))) {
         return;
     }
-    if (!prompts_.confirm(QStringLiteral("请备份您的数据库"))) {
+    // The reminder is shown also before the backup command exists; "确定" then leaves the
+    // backup to the user.
+    if (!prompts_.confirm(QStringLiteral("请备份您的数据库")) || !hooks_.runBackup) {
         return;
     }
     try {

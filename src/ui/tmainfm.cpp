@@ -17,7 +17,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDialog>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -75,6 +74,7 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     wireDesignOptions();
     installKeyFilter();
     wirePicker();
+    wireClosing();
     connect((*actions_)[QStringLiteral("exit")], &QAction::triggered, this, &QWidget::close);
     connect((*actions_)[QStringLiteral("statistics")], &QAction::triggered, this,
             [this] { showStatistics(); });
@@ -183,6 +183,7 @@ bool Tmainfm::FormCreate() {
     if (!initDB()) {
         return false;
     }
+    edgeTrimReady_ = true;
     (*actions_)[QStringLiteral("savebt")]->setEnabled(false);
     picker_->useSettings(session_.held());
     TRoom_OBJ::setWebAddress(session_.held().company.url);
@@ -199,8 +200,12 @@ bool Tmainfm::FormCreate() {
         // The wall drawing tool.
         active_->editMode = EditAdjustWalls;
         active_->setTool(ToolDrawWalls);
+        // Nothing to undo yet, as after the new-room command.
         active_->recordStep();
+        active_->canUndo = false;
+        active_->canRedo = false;
         (*actions_)[QStringLiteral("N70")]->setChecked(true);
+        refreshWorkspace();
     } else {
         pages_->setCurrentIndex(0);
         sPageControl1Change();
@@ -271,17 +276,6 @@ void Tmainfm::FormDestroy() {
     }
     const HeldSettings& held = session_.held();
     closing_.writeExitSettings(held.glen, held.searchHistory);
-}
-
-void Tmainfm::settingsPushed() {
-    fixedLength_->setValue(session_.held().glen);
-    // The statuses shown and the catalogue may have changed.
-    picker_->useSettings(session_.held());
-    // The new-room window starts from the settings just read.
-    if (auto* newRoom =
-            dynamic_cast<TNewRoomFM*>(findChild<QDialog*>(QStringLiteral("newroomfm")))) {
-        newRoom->setDefaults(session_.held().newRoom);
-    }
 }
 
 void Tmainfm::showStatistics() {
@@ -436,12 +430,4 @@ void Tmainfm::wireRoomCommands() {
             active_->fixedLengthCm = value;
         }
     });
-}
-
-void Tmainfm::closeEvent(QCloseEvent* event) {
-    if (closing_.FormCloseQuery()) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }

@@ -3,6 +3,7 @@
 #include "core/current_product.h"
 #include "core/troom_obj.h"
 #include "quote/closing_sequence.h"
+#include "quote/setup_form.h"
 
 #include <QMainWindow>
 
@@ -43,8 +44,15 @@ public:
     QLabel* statusPanel(int index) const;
     CloseHooks& closeHooks() { return closing_.hooks(); }
 
+    // --- Settings (src/ui/main_settings.cpp).
     // The held settings changed (the settings window pushed them).
     void settingsPushed();
+    // What saving settings does to the open rooms and the bill.
+    SettingsSaveHooks settingsSaveHooks();
+    // The automatic edge trim line may be shown: set at start and by saving settings; the
+    // legacy import clears it.
+    bool edgeTrimReady() const { return edgeTrimReady_; }
+    void setEdgeTrimReady(bool ready) { edgeTrimReady_ = ready; }
     // Makes the customer page active.
     void showStatistics();
     // The tab change: the active page decides what the work area shows.
@@ -94,6 +102,10 @@ private:
     void onActiveRoom(const char* action, std::function<void(TRoom_OBJ&)> command);
     // Frees the rooms, last first, with the canvas detached.
     void disposOBJ();
+    // Closing (src/ui/main_closing.cpp): the hooks of the save question and the backup
+    // reminder; whether a room was changed since it was created or loaded.
+    void wireClosing();
+    bool roomsModified() const;
 
     StartupSession& session_;
     Prompts& prompts_;
@@ -108,6 +120,7 @@ private:
     DesignStatisticsPanel* statisticsPanel_ = nullptr;
     KeyFilter* keyFilter_ = nullptr;
     bool projectEdited_ = false;
+    bool edgeTrimReady_ = false;
     bool loading_ = false;
     QLabel* panels_[StatusPanels] = {};
     QSpinBox* fixedLength_ = nullptr;

@@ -88,12 +88,13 @@ TEST(ClosingSequence, ReminderFollowsTheStoredBackupDay) {
     EXPECT_EQ(c.backups, 0);
 }
 
-TEST(ClosingSequence, NoReminderWithoutABackupCommand) {
+TEST(ClosingSequence, TheReminderShowsAlsoWithoutABackupCommand) {
     Closing c;
     c.today = QDate(2024, 5, 5);
     c.sequence.hooks().runBackup = nullptr;
+    c.prompts.answerConfirm(true);
     EXPECT_TRUE(c.sequence.FormCloseQuery());
-    EXPECT_TRUE(c.prompts.shown.isEmpty());
+    EXPECT_EQ(c.prompts.shown, QStringList({Reminder}));
 }
 
 TEST(ClosingSequence, AFailedSaveKeepsTheWindowOpen) {
