@@ -5,16 +5,20 @@
 #include "ui/program_start.h"
 #include "ui/room_canvas_widget.h"
 #include "ui/tmainfm.h"
+#include "ui/tnewroomfm.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 TEST(MainWindow, StartsWithCaptionTabsAndStatusPanels) {
     StagedProgram staged("[setup]\r\ngw=600\r\ngh=450\r\n");
@@ -149,4 +153,35 @@ TEST(MainWindow, ClosingWritesTheFixedLengthAndTheSearchHistory) {
     SetupFile setup(staged.home().file("setup.ini"));
     EXPECT_EQ(setup.read(setup::glen), 75);
     EXPECT_EQ(setup.readSearchHistory(), QStringList({"a", "b"}));
+}
+
+TEST(MainWindow, TheNewRoomDialogKeepsItsValuesAcrossRuns) {
+    StagedProgram staged;
+    const auto run = [&staged](const std::function<void(TNewRoomFM&)>& use) {
+        ScriptedPrompts prompts;
+        ProgramStart program(staged.path(), &prompts);
+        ASSERT_EQ(program.start(), 0);
+        auto* dialog =
+            dynamic_cast<TNewRoomFM*>(program.mainWindow()->findChild<QDialog*>("newroomfm"));
+        ASSERT_NE(dialog, nullptr);
+        use(*dialog);
+        EXPECT_TRUE(program.mainWindow()->close());
+    };
+    run([](TNewRoomFM& dialog) {
+        dialog.findChild<QSpinBox*>("roomWidthEdit")->setValue(520);
+        dialog.findChild<QSpinBox*>("roomHeightEdit")->setValue(410);
+        dialog.findChild<QSpinBox*>("cellWidthEdit")->setValue(250);
+        dialog.findChildren<QRadioButton*>().at(2)->click();
+    });
+    SetupFile setup(staged.home().file("setup.ini"));
+    EXPECT_EQ(setup.read(setup::roomw), 520);
+    EXPECT_EQ(setup.read(setup::roomh), 410);
+    EXPECT_EQ(setup.read(setup::roomstyle), 2);
+    run([](TNewRoomFM& dialog) {
+        const NewRoomRequest shown = dialog.values();
+        EXPECT_EQ(shown.rectangleWidth, 520);
+        EXPECT_EQ(shown.rectangleHeight, 410);
+        EXPECT_EQ(shown.roomMode, 2);
+        EXPECT_EQ(shown.columnWidth, 250);
+    });
 }
