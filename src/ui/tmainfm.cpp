@@ -356,6 +356,7 @@ void Tmainfm::wireRoomCommands() {
         if (!request) {
             return;
         }
+        newRoom->writeDefaults(session_.setup());
         CreatNewRoom(*request);
         if (!active_) {
             return;
