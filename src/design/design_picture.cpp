@@ -7,12 +7,15 @@
 #include <QFileInfo>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int LeftMargin = 75;
 constexpr int TopMargin = 45;
 constexpr int CaptionFromRight = 220;
 constexpr int CaptionFromBottom = 20;
+constexpr int CaptionPadding = 10;
 
 // Puts the room's zoom, origin and object rectangles back as the canvas last drew them,
 // however the picture's drawing ends.
@@ -74,9 +77,12 @@ bool TRoom_OBJ::designPicture(QImage& picture) {
     room_render::preparePainter(p);
     p.setFont(room_render::songTiFont());
     p.setPen(toQColor(colors::Grey));
-    p.drawText(QPoint(picture.width() - CaptionFromRight,
+    // A caption wider than its place moves left rather than being cut at the frame.
+    const QString caption = QStringLiteral("砚舟集成吊顶设计软件 ") + webAddress();
+    const int captionWidth = p.fontMetrics().horizontalAdvance(caption) + CaptionPadding;
+    p.drawText(QPoint(picture.width() - std::max(CaptionFromRight, captionWidth),
                       picture.height() - CaptionFromBottom + p.fontMetrics().ascent()),
-               QStringLiteral("砚舟集成吊顶设计软件 ") + webAddress());
+               caption);
     p.setPen(QPen(toQColor(colors::Black), 0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(picture.rect().adjusted(0, 0, -1, -1));

@@ -102,7 +102,8 @@ void TRoom_OBJ::informationBox(QImage& target, QPoint p) {
     const int lineHeight = metrics.height() + 4;
     QPainter painter(&target);
     room_render::preparePainter(painter);
-    room_render::canvasRectangle(painter, p.x(), p.y() + 17, p.x() + widest + 8,
+    // As much room right of the text as left of it: fonts that stand in for 宋体 run wider.
+    room_render::canvasRectangle(painter, p.x(), p.y() + 17, p.x() + widest + 10,
                                  p.y() + 23 + int(lines->size()) * lineHeight,
                                  toQColor(colors::Black), toQColor(room_render::InfoBox));
     painter.setPen(toQColor(colors::Black));

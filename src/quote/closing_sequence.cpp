@@ -43,7 +43,9 @@ bool ClosingSequence::askToSave() {
     }
     if (answer == Prompts::Yes && hooks_.saveProject) {
         try {
-            hooks_.saveProject();
+            if (!hooks_.saveProject()) {
+                return false;
+            }
         } catch (const DatabaseError& e) {
             prompts_.message(QString::fromStdString(e.what()));
             return false;
@@ -53,11 +55,12 @@ bool ClosingSequence::askToSave() {
 }
 
 void ClosingSequence::remindOfBackup() {
-    // Without a backup command there is nothing to offer.
-    if (!hooks_.runBackup || !backupReminderDue(clock_(), setup_.read(setup::backup))) {
+    if (!backupReminderDue(clock_(), setup_.read(setup::backup))) {
         return;
     }
-    if (!prompts_.confirm(QStringLiteral("请备份您的数据库"))) {
+    // The reminder is shown also before the backup command exists; "确定" then leaves the
+    // backup to the user.
+    if (!prompts_.confirm(QStringLiteral("请备份您的数据库")) || !hooks_.runBackup) {
         return;
     }
     try {

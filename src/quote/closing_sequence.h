@@ -20,7 +20,7 @@ struct CloseHooks {
     std::function<bool()> updateRequested; // the online update asked for the close
     std::function<bool()> projectEdited;
     std::function<QString()> customerName;
-    std::function<void()> saveProject;
+    std::function<bool()> saveProject; // false: the save failed (and said so)
     std::function<void()> runBackup;
 };
 

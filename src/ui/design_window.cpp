@@ -169,7 +169,7 @@ void Tmainfm::wireDesignOptions() {
 
 void Tmainfm::installKeyFilter() {
     KeyFilter::Hooks hooks;
-    hooks.mainWindowActive = [this] { return QApplication::activeWindow() == this; };
+    hooks.inMainWindow = [this](const QWidget* target) { return target->window() == this; };
     hooks.roomActive = [this] { return active_ != nullptr; };
     hooks.overCanvas = [this] { return KeyFilter::pointerOver(canvas_); };
     hooks.surroundingsMoved = [this] { refreshWorkspace(); };

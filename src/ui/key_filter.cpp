@@ -48,7 +48,8 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (!watched->isWidgetType()) {
         return QObject::eventFilter(watched, event);
     }
-    input.mainWindowActive = hooks_.mainWindowActive && hooks_.mainWindowActive();
+    input.mainWindowActive =
+        hooks_.inMainWindow && hooks_.inMainWindow(static_cast<const QWidget*>(watched));
     input.roomActive = hooks_.roomActive && hooks_.roomActive();
     input.overCanvas = input.roomActive && hooks_.overCanvas && hooks_.overCanvas();
     const workspace::InputDecision decision = workspace::decideInput(input, ctrlHeld_);

@@ -14,7 +14,10 @@ class QWidget;
 class KeyFilter : public QObject {
 public:
     struct Hooks {
-        std::function<bool()> mainWindowActive;
+        // The event's widget lies in the main window. Keys reach only the active window, so
+        // this is the main window being active, told by the event itself rather than by
+        // the window system's activation, which arrives later.
+        std::function<bool(const QWidget* target)> inMainWindow;
         std::function<bool()> roomActive;
         // The innermost visible widget under the pointer is the canvas.
         std::function<bool()> overCanvas;

@@ -46,8 +46,6 @@ void Tmainfm::buildProject() {
     saveProgress_->setMaximumWidth(200);
     saveProgress_->hide();
     statusBar()->addWidget(saveProgress_);
-    closing_.hooks().saveProject = [this] { return project_->savebtClick(); };
-    closing_.hooks().customerName = [this] { return project_->customer.name; };
 }
 
 OpenProject& Tmainfm::project() {

@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -71,7 +70,9 @@ ProductPickerPanel::ProductPickerPanel(Database& library, Prompts* prompts, QWid
     search_->setObjectName(QStringLiteral("searchBox"));
     search_->setEditable(true);
     search_->setInsertPolicy(QComboBox::NoInsert);
-    search_->lineEdit()->installEventFilter(this);
+    // Keys reach the box, which hands them to its line edit directly, past any filter
+    // on the line edit.
+    search_->installEventFilter(this);
     searchButton_ = new QPushButton(QStringLiteral("搜索"), this);
     searchButton_->setObjectName(QStringLiteral("searchButton"));
     searchButton_->setFixedWidth(48);
@@ -219,7 +220,7 @@ void ProductPickerPanel::search() {
 }
 
 bool ProductPickerPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == search_->lineEdit() && event->type() == QEvent::KeyRelease) {
+    if (watched == search_ && event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             search();

@@ -85,7 +85,7 @@ void ProgramStart::createWindows() {
     Tsetupfm::Links links{session_->setup(),
                           session_->held(),
                           *prompts_,
-                          {},
+                          main->settingsSaveHooks(),
                           [main] { main->settingsPushed(); },
                           [main] { main->showStatistics(); }};
     setup_ = new Tsetupfm(std::move(links), main);

@@ -21,7 +21,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDialog>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -81,6 +80,7 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     wirePicker();
     buildProject();
     wireProjectCommands();
+    wireClosing();
     connect((*actions_)[QStringLiteral("exit")], &QAction::triggered, this, &QWidget::close);
     connect((*actions_)[QStringLiteral("statistics")], &QAction::triggered, this,
             [this] { showStatistics(); });
@@ -189,6 +189,7 @@ bool Tmainfm::FormCreate() {
     if (!initDB()) {
         return false;
     }
+    edgeTrimReady_ = true;
     (*actions_)[QStringLiteral("savebt")]->setEnabled(false);
     picker_->useSettings(session_.held());
     TRoom_OBJ::setWebAddress(session_.held().company.url);
@@ -205,8 +206,12 @@ bool Tmainfm::FormCreate() {
         // The wall drawing tool.
         active_->editMode = EditAdjustWalls;
         active_->setTool(ToolDrawWalls);
+        // Nothing to undo yet, as after the new-room command.
         active_->recordStep();
+        active_->canUndo = false;
+        active_->canRedo = false;
         (*actions_)[QStringLiteral("N70")]->setChecked(true);
+        refreshWorkspace();
     } else {
         pages_->setCurrentIndex(0);
         sPageControl1Change();
@@ -258,17 +263,6 @@ void Tmainfm::FormDestroy() {
     }
     const HeldSettings& held = session_.held();
     closing_.writeExitSettings(held.glen, held.searchHistory);
-}
-
-void Tmainfm::settingsPushed() {
-    fixedLength_->setValue(session_.held().glen);
-    // The statuses shown and the catalogue may have changed.
-    picker_->useSettings(session_.held());
-    // The new-room window starts from the settings just read.
-    if (auto* newRoom =
-            dynamic_cast<TNewRoomFM*>(findChild<QDialog*>(QStringLiteral("newroomfm")))) {
-        newRoom->setDefaults(session_.held().newRoom);
-    }
 }
 
 void Tmainfm::showStatistics() {
@@ -353,6 +347,7 @@ void Tmainfm::wireRoomCommands() {
         if (!request) {
             return;
         }
+        newRoom->writeDefaults(session_.setup());
         CreatNewRoom(*request);
         if (!active_) {
             return;
@@ -429,12 +424,4 @@ void Tmainfm::wireRoomCommands() {
             active_->fixedLengthCm = value;
         }
     });
-}
-
-void Tmainfm::closeEvent(QCloseEvent* event) {
-    if (closing_.FormCloseQuery()) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }

@@ -3,6 +3,7 @@
 #include "core/current_product.h"
 #include "core/troom_obj.h"
 #include "quote/closing_sequence.h"
+#include "quote/setup_form.h"
 
 #include <QMainWindow>
 
@@ -48,8 +49,15 @@ public:
     QLabel* statusPanel(int index) const;
     CloseHooks& closeHooks() { return closing_.hooks(); }
 
+    // --- Settings (src/ui/main_settings.cpp).
     // The held settings changed (the settings window pushed them).
     void settingsPushed();
+    // What saving settings does to the open rooms and the bill.
+    SettingsSaveHooks settingsSaveHooks();
+    // The automatic edge trim line may be shown: set at start and by saving settings; the
+    // legacy import clears it.
+    bool edgeTrimReady() const { return edgeTrimReady_; }
+    void setEdgeTrimReady(bool ready) { edgeTrimReady_ = ready; }
     // Makes the customer page active.
     void showStatistics();
     // The tab change: the active page decides what the work area shows.
@@ -115,6 +123,10 @@ private:
     void detachCanvas();
     // "另存为..." and "关闭客户" are enabled while a customer is open.
     void setCustomerCommands(bool open);
+    // Closing (src/ui/main_closing.cpp): the hooks of the save question and the backup
+    // reminder; whether a room was changed since it was created or loaded.
+    void wireClosing();
+    bool roomsModified() const;
 
     StartupSession& session_;
     Prompts& prompts_;
@@ -128,6 +140,7 @@ private:
     ProductPickerPanel* picker_ = nullptr;
     DesignStatisticsPanel* statisticsPanel_ = nullptr;
     KeyFilter* keyFilter_ = nullptr;
+    bool edgeTrimReady_ = false;
     QLabel* panels_[StatusPanels] = {};
     QSpinBox* fixedLength_ = nullptr;
     RoomCanvasWidget* canvas_ = nullptr;

@@ -96,7 +96,7 @@ std::optional<NewRoomRequest> TNewRoomFM::ask() {
     return values();
 }
 
-void TNewRoomFM::FormDestroy(SetupFile& setup) const {
+void TNewRoomFM::writeDefaults(SetupFile& setup) const {
     setup.write(setup::gw, cellWidth_->value());
     setup.write(setup::gh, cellHeight_->value());
     setup.write(setup::roomw, roomWidth_->value());

@@ -23,9 +23,12 @@ public:
     // The room to create; strip free mode on, 0 x 0 walls when the box is clear.
     NewRoomRequest values() const;
     std::optional<NewRoomRequest> ask();
-    // At program end: the current cell size, rectangle size and mode back to the
-    // settings ("gw", "gh", "roomw", "roomh", "roomstyle").
-    void FormDestroy(SetupFile& setup) const;
+    // The current cell size, rectangle size and mode into the settings ("gw", "gh",
+    // "roomw", "roomh", "roomstyle"): when a room is created from them, so that the
+    // settings window, which pushes the stored values back into this dialog, keeps them,
+    // and at program end (`FormDestroy`).
+    void writeDefaults(SetupFile& setup) const;
+    void FormDestroy(SetupFile& setup) const { writeDefaults(setup); }
 
 private:
     // The mode decides which cell sizes may be given.

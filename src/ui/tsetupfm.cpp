@@ -7,7 +7,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,10 +94,8 @@ QWidget* Tsetupfm::buildBasicTab() {
     hangers_ = decimalEdit(parameters, accessoryMax);
     installationFee_ = decimalEdit(parameters, noLimit);
     edgeTrimPrice_ = decimalEdit(parameters, accessoryMax);
-    minnumber_ = new QLineEdit(parameters);
-    minnumber_->setValidator(
-        new QIntValidator(setup_limits::minCoverageMin, setup_limits::minCoverageMax, minnumber_));
-    minnumber_->setMaximumWidth(90);
+    minnumber_ = spin(parameters, setup_limits::minCoverageMin, setup_limits::minCoverageMax);
+    minnumber_->setObjectName(QStringLiteral("minnumber"));
     autosb_ = new QCheckBox(QStringLiteral("自动计算收边条"), parameters);
     addField(grid, 0, 0, QStringLiteral("龙骨："), keelLength_, QStringLiteral("米/平方"));
     addField(grid, 0, 3, QStringLiteral("单价："), keelPrice_, QStringLiteral("元/米"));
@@ -193,7 +190,7 @@ SetupFormValues Tsetupfm::values() const {
     v.hangers = hangers_->text();
     v.installationFee = installationFee_->text();
     v.edgeTrimPrice = edgeTrimPrice_->text();
-    v.minnumber = minnumber_->text();
+    v.minnumber = QString::number(minnumber_->value());
     v.autosb = autosb_->isChecked();
     v.history = history_->value();
     v.product1 = product1_->isChecked();
@@ -218,7 +215,8 @@ void Tsetupfm::setValues(const SetupFormValues& v) {
     hangers_->setText(v.hangers);
     installationFee_->setText(v.installationFee);
     edgeTrimPrice_->setText(v.edgeTrimPrice);
-    minnumber_->setText(v.minnumber);
+    // A stored value outside the limits shows as the coverage it acts as.
+    minnumber_->setValue(minCoverageFromText(v.minnumber));
     autosb_->setChecked(v.autosb);
     history_->setValue(v.history);
     product1_->setChecked(v.product1);

@@ -62,7 +62,7 @@ private:
     QLineEdit* hangers_;
     QLineEdit* installationFee_;
     QLineEdit* edgeTrimPrice_;
-    QLineEdit* minnumber_;
+    QSpinBox* minnumber_;
     QCheckBox* autosb_;
     QSpinBox* history_;
     QCheckBox* product1_;

@@ -24,7 +24,10 @@ struct Closing {
         CloseHooks& h = sequence.hooks();
         h.projectEdited = [this] { return edited; };
         h.customerName = [] { return QStringLiteral("王五"); };
-        h.saveProject = [this] { ++saves; };
+        h.saveProject = [this] {
+            ++saves;
+            return true;
+        };
         h.runBackup = [this] { ++backups; };
     }
 };
@@ -88,21 +91,26 @@ TEST(ClosingSequence, ReminderFollowsTheStoredBackupDay) {
     EXPECT_EQ(c.backups, 0);
 }
 
-TEST(ClosingSequence, NoReminderWithoutABackupCommand) {
+TEST(ClosingSequence, TheReminderShowsAlsoWithoutABackupCommand) {
     Closing c;
     c.today = QDate(2024, 5, 5);
     c.sequence.hooks().runBackup = nullptr;
+    c.prompts.answerConfirm(true);
     EXPECT_TRUE(c.sequence.FormCloseQuery());
-    EXPECT_TRUE(c.prompts.shown.isEmpty());
+    EXPECT_EQ(c.prompts.shown, QStringList({Reminder}));
 }
 
 TEST(ClosingSequence, AFailedSaveKeepsTheWindowOpen) {
     Closing c;
     c.edited = true;
-    c.sequence.hooks().saveProject = [] { throw DatabaseError("disk I/O error"); };
+    c.sequence.hooks().saveProject = []() -> bool { throw DatabaseError("disk I/O error"); };
     c.prompts.answerThreeWay(Prompts::Yes);
     EXPECT_FALSE(c.sequence.FormCloseQuery());
     EXPECT_EQ(c.prompts.messages(), QStringList({"disk I/O error"}));
+    // A save that reports its own failure keeps the window open as well.
+    c.sequence.hooks().saveProject = [] { return false; };
+    c.prompts.answerThreeWay(Prompts::Yes);
+    EXPECT_FALSE(c.sequence.FormCloseQuery());
 }
 
 TEST(ClosingSequence, AnUpdateClosesAtOnce) {

@@ -9,16 +9,43 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+namespace {
+
+// The skins delivered with the program: name and style sheet.
+QList<std::pair<QString, QString>> deliveredSkins() {
+    QList<std::pair<QString, QString>> skins;
+    const QDir folder(QStringLiteral(YZ_SOURCE_DIR "/data/skins"));
+    for (const QFileInfo& info : folder.entryInfoList({QStringLiteral("*.qss")}, QDir::Files)) {
+        QFile file(info.filePath());
+        if (file.open(QIODevice::ReadOnly)) {
+            skins.push_back({info.completeBaseName(), QString::fromUtf8(file.readAll())});
+        }
+    }
+    return skins;
+}
+
+// Beside the test program, in the build folder.
+QString besideTheTest(const QString& name) {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
+}
+
+} // namespace
+
 // The main window at 1600 x 1000 with a designed room, kept as a picture in the build
 // folder for a look at the layout: the canvas takes its page less 10 pixels each side and
-// the tool bars fit the window.
+// the tool bars fit the window. One more picture per delivered skin, with the new-room
+// dialog in a strip mode (a disabled size field) beside it.
 TEST(DesignScreenshot, ADesignedRoomFillsTheWindow) {
     StagedProgram staged;
     design_products::add(staged);
@@ -50,8 +77,24 @@ TEST(DesignScreenshot, ADesignedRoomFillsTheWindow) {
 
     const QImage shot = main->grab().toImage();
     ASSERT_FALSE(shot.isNull());
-    // Beside the test program, in the build folder.
-    const QString file = QDir(QCoreApplication::applicationDirPath())
-                             .filePath(QStringLiteral("design_workspace.png"));
+    const QString file = besideTheTest(QStringLiteral("design_workspace.png"));
     EXPECT_TRUE(shot.save(file)) << qPrintable(file);
+
+    auto* newRoom = main->findChild<QDialog*>(QStringLiteral("newroomfm"));
+    ASSERT_NE(newRoom, nullptr);
+    newRoom->findChildren<QRadioButton*>().at(1)->click();
+    for (const auto& [name, sheet] : deliveredSkins()) {
+        qApp->setStyleSheet(sheet);
+        QApplication::processEvents();
+        QImage skinned(shot.width() + 420, shot.height(), QImage::Format_RGB32);
+        skinned.fill(Qt::gray);
+        QPainter painter(&skinned);
+        painter.drawImage(0, 0, main->grab().toImage());
+        newRoom->adjustSize();
+        painter.drawImage(shot.width() + 10, 10, newRoom->grab().toImage());
+        painter.end();
+        const QString skinFile = besideTheTest(QStringLiteral("design_workspace_%1.png").arg(name));
+        EXPECT_TRUE(skinned.save(skinFile)) << qPrintable(skinFile);
+    }
+    qApp->setStyleSheet(QString());
 }

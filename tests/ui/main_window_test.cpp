@@ -5,16 +5,21 @@
 #include "ui/program_start.h"
 #include "ui/room_canvas_widget.h"
 #include "ui/tmainfm.h"
+#include "ui/tnewroomfm.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 TEST(MainWindow, StartsWithCaptionTabsAndStatusPanels) {
     StagedProgram staged("[setup]\r\ngw=600\r\ngh=450\r\n");
@@ -149,4 +154,45 @@ TEST(MainWindow, ClosingWritesTheFixedLengthAndTheSearchHistory) {
     SetupFile setup(staged.home().file("setup.ini"));
     EXPECT_EQ(setup.read(setup::glen), 75);
     EXPECT_EQ(setup.readSearchHistory(), QStringList({"a", "b"}));
+}
+
+TEST(MainWindow, TheNewRoomDialogKeepsItsValuesAcrossRuns) {
+    StagedProgram staged;
+    // Each run opens "新建房间...", takes what the dialog shows and confirms `use`'s values;
+    // then the settings window is opened and closed, which reloads the stored defaults.
+    const auto run = [&staged](const std::function<void(QWidget&)>& use, NewRoomRequest& shown) {
+        ScriptedPrompts prompts;
+        ProgramStart program(staged.path(), &prompts);
+        ASSERT_EQ(program.start(), 0);
+        Tmainfm* main = program.mainWindow();
+        QTimer::singleShot(0, [&] {
+            auto* dialog = dynamic_cast<TNewRoomFM*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            shown = dialog->values();
+            use(*dialog);
+            dialog->accept();
+        });
+        main->actions()["N11"]->trigger();
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        main->actions()["setup"]->trigger();
+        prompts.answerThreeWay(Prompts::No); // the new room is not to be saved
+        EXPECT_TRUE(main->close());
+    };
+    NewRoomRequest shown;
+    run(
+        [](QWidget& dialog) {
+            dialog.findChild<QSpinBox*>("roomWidthEdit")->setValue(520);
+            dialog.findChild<QSpinBox*>("roomHeightEdit")->setValue(410);
+            dialog.findChild<QSpinBox*>("cellWidthEdit")->setValue(250);
+            dialog.findChildren<QRadioButton*>().at(1)->click();
+        },
+        shown);
+    EXPECT_EQ(shown.rectangleWidth, 300);
+    run([](QWidget&) {}, shown);
+    EXPECT_EQ(shown.rectangleWidth, 520);
+    EXPECT_EQ(shown.rectangleHeight, 410);
+    EXPECT_EQ(shown.roomMode, 1);
+    EXPECT_EQ(shown.columnWidth, 250);
+    SetupFile setup(staged.home().file("setup.ini"));
+    EXPECT_EQ(setup.read(setup::roomstyle), 1);
 }

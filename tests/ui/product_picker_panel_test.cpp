@@ -15,6 +15,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // A library with two categories of company 0: 扣板 (sub-category 方板) and 电器 (灯).
@@ -112,10 +114,39 @@ TEST_F(PickerPanelTest, ChoosingCategoryFillsGridAndClickChoosesRow) {
     EXPECT_TRUE(prompts.shown.isEmpty()) << qPrintable(prompts.shown.join('\n'));
 }
 
+TEST_F(PickerPanelTest, TheGridTakesTheSkinsColoursAndCutsLongTitles) {
+    product(213, 21, QStringLiteral("超长名称的嵌入式吸顶灯产品型号"), 2, 100, 100, 8);
+    panel->topCategoryBox()->setCurrentIndex(1);
+    QTableWidget* grid = panel->grid();
+    const QColor base(32, 36, 42);
+    grid->setStyleSheet(QStringLiteral("QTableView { background: rgb(32, 36, 42); "
+                                       "color: rgb(224, 228, 234); }"));
+    const QImage shown = grid->viewport()->grab().toImage();
+    for (int row = 1; row < grid->rowCount(); ++row) {
+        const QRect cell = grid->visualRect(grid->model()->index(row, 1));
+        EXPECT_EQ(QColor(shown.pixel(cell.left() + 1, cell.top() + 1)), base) << row;
+        // The title band holds text within the cell only.
+        int first = shown.width();
+        int last = -1;
+        for (int y = cell.bottom() - 15; y <= cell.bottom(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                if (QColor(shown.pixel(x, y)) != base) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+            }
+        }
+        EXPECT_LE(first, last) << "no title in row " << row;
+        EXPECT_GE(first, cell.left()) << row;
+        EXPECT_LE(last, cell.right()) << row;
+    }
+}
+
 TEST_F(PickerPanelTest, EnterInSearchBoxSearchesAndKeepsHistory) {
     QLineEdit* edit = panel->searchBox()->lineEdit();
     edit->setText(QStringLiteral("灯"));
-    QTest::keyClick(edit, Qt::Key_Return);
+    // The key goes where the keyboard focus is: the box, not its line edit.
+    QTest::keyClick(panel->searchBox(), Qt::Key_Return);
     EXPECT_EQ(panel->grid()->rowCount(), 3);
     EXPECT_EQ(settings.searchHistory, (QStringList{"灯", "旧"}));
     ASSERT_EQ(panel->searchBox()->count(), 2);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,4 +77,19 @@ TEST(SettingsWindow, ClosingReloadsTheStoredValues) {
     EXPECT_EQ(w.field<QLineEdit>("prefix")->text(), "");
     EXPECT_GT(w.pushes, before);
     EXPECT_FALSE(QFileInfo::exists(w.setup.path()));
+}
+
+TEST(SettingsWindow, MinimumMaterialStaysWithinFiveToHundred) {
+    SettingsWindow w;
+    auto* box = w.field<QSpinBox>("minnumber");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->value(), 5) << "the stored default 1 acts as 5";
+    box->selectAll();
+    QTest::keyClicks(box, "1");
+    w.click("applyButton");
+    EXPECT_EQ(w.setup.read(setup::minnumber), "5");
+    box->setValue(101);
+    w.click("applyButton");
+    EXPECT_EQ(w.setup.read(setup::minnumber), "100");
+    EXPECT_EQ(w.held.project.minCoverage, 100);
 }
