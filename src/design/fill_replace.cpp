@@ -3,8 +3,11 @@
 #include "core/tpic_rec.h"
 #include "design/fill_flood.h"
 #include "design/fill_steps.h"
+#include "design/object_support.h"
 #include "library/product_library.h"
 #include "platform/prompts.h"
+
+#include <vector>
 
 // Replacing with the current product at the pointer point: scope 0 the product there,
 // 1 every product of its kind, 2 its connected region.
@@ -20,22 +23,54 @@ void showMismatch(TRoom_OBJ& room) {
     }
 }
 
+enum class ObjectReplacement { Replaced, Overlap, Refused };
+
+// Gives the object the new product. It is seated again for its new size; where it would
+// then overlap another appliance, or cannot be seated, it keeps its old product.
+ObjectReplacement replaceObject(TRoom_OBJ& room, tdianqi_rec& object, qint32 id) {
+    const tdianqi_rec before = object;
+    object.id = id;
+    if (object.kind == KindAppliance && object_support::overlapsWhereSeated(room, object)) {
+        object = before;
+        return ObjectReplacement::Overlap;
+    }
+    if (!room.seatAppliance(object)) {
+        object = before;
+        return ObjectReplacement::Refused;
+    }
+    room.refreshObjectRectangles(object);
+    return ObjectReplacement::Replaced;
+}
+
 void replaceObjects(TRoom_OBJ& room, int scope) {
     const int hit = room.hitTest(room.pointerPoint);
     // A product the library no longer holds replaces nothing.
     if (hit >= 0 && room.productLookup(room.currentProduct.id, 0)) {
-        const qint32 old = room.objects[std::size_t(hit)]->id;
-        if (scope == ScopeOne) {
-            room.objects[std::size_t(hit)]->id = room.currentProduct.id;
-        } else {
+        tdianqi_rec& target = *room.objects[std::size_t(hit)];
+        const qint32 old = target.id;
+        std::vector<tdianqi_rec*> chosen{&target};
+        if (scope != ScopeOne) {
+            chosen.clear();
             for (const std::unique_ptr<tdianqi_rec>& object : room.objects) {
                 if (object->id == old) {
-                    object->id = room.currentProduct.id;
+                    chosen.push_back(object.get());
                 }
             }
         }
-        room.roomModified = true;
-        room.recordStep();
+        bool replaced = false;
+        bool overlap = false;
+        for (tdianqi_rec* object : chosen) {
+            const ObjectReplacement outcome = replaceObject(room, *object, room.currentProduct.id);
+            replaced = replaced || outcome == ObjectReplacement::Replaced;
+            overlap = overlap || outcome == ObjectReplacement::Overlap;
+        }
+        if (overlap && room.prompts) {
+            room.prompts->message(QStringLiteral("电器不能放在电器或者悬浮产品上."));
+        }
+        if (replaced) {
+            room.roomModified = true;
+            room.recordStep();
+        }
     }
     room.recount();
 }

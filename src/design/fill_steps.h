@@ -7,11 +7,9 @@
 // Small steps that the fill tools, the replacement and the object placement share.
 namespace fill_steps {
 
-// Settles the grid of a square-panel room, then paints it: the grid is normalised as the
-// paint does (also without a canvas that can be drawn on), a panel that partly overlaps
-// one anchored before it in row-major order is emptied, and covered cells left without
-// their panel become empty. New multi-cell panels thus own their covered cells and no two
-// panels share a cell.
+// Normalises the grid of a square-panel room, then paints it: the grid is settled as the
+// paint settles it, also without a canvas that can be drawn on, so that new multi-cell
+// panels own their covered cells before the appliances are seated again.
 void repaint(TRoom_OBJ& room);
 
 // The strip entry of a strip room: cell (c, 1) in rooms with strips along the columns,

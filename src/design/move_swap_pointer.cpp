@@ -114,15 +114,8 @@ void TRoom_OBJ::moveSwapDrop() {
     bool refused = false;
     for (tdianqi_rec* object : object_support::selectedObjects(*this)) {
         snapTopLeft(*this, *object, true);
-        // The overlap is judged where seating would put the object, before seating takes
-        // out panels under a place the object may not keep.
-        tdianqi_rec trial = *object;
-        if (roomstyle == SquarePanelRoom && trial.kind == KindAppliance) {
-            snapToSeatCell(trial);
-        }
-        refreshObjectRectangles(trial);
-        object_support::refreshAllRectangles(*this);
-        if (object_support::overlapsAnotherAppliance(*this, *object, trial.canvasRect)) {
+        // Judged before seating takes out panels under a place the object may not keep.
+        if (object_support::overlapsWhereSeated(*this, *object)) {
             refused = refused || seatingRefused(*this, *object);
             object->x = object->savedX;
             object->y = object->savedY;

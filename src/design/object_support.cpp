@@ -21,6 +21,16 @@ bool overlapsAnotherAppliance(const TRoom_OBJ& room, const tdianqi_rec& object,
                        });
 }
 
+bool overlapsWhereSeated(TRoom_OBJ& room, const tdianqi_rec& object) {
+    tdianqi_rec trial = object;
+    if (room.roomstyle == SquarePanelRoom && trial.kind == KindAppliance) {
+        room.snapToSeatCell(trial);
+    }
+    room.refreshObjectRectangles(trial);
+    refreshAllRectangles(room);
+    return overlapsAnotherAppliance(room, object, trial.canvasRect);
+}
+
 std::vector<tdianqi_rec*> selectedObjects(const TRoom_OBJ& room) {
     std::vector<tdianqi_rec*> selected;
     for (const std::unique_ptr<tdianqi_rec>& object : room.objects) {

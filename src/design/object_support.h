@@ -21,6 +21,11 @@ inline bool overlapsAnotherAppliance(const TRoom_OBJ& room, const tdianqi_rec& o
     return overlapsAnotherAppliance(room, object, object.canvasRect);
 }
 
+// Whether the object would overlap another appliance where seating puts it (an appliance
+// of a square-panel room snapped to its seat cell), judged before seating changes the
+// grid. Every object's rectangles are refreshed first; the object itself is not moved.
+bool overlapsWhereSeated(TRoom_OBJ& room, const tdianqi_rec& object);
+
 // The selected objects in list order.
 std::vector<tdianqi_rec*> selectedObjects(const TRoom_OBJ& room);
 

@@ -73,34 +73,3 @@ bool TRoom_OBJ::removePanel(GridCell at) {
     roomChanged = true;
     return true;
 }
-
-void TRoom_OBJ::normaliseCoveredCells(const PanelPainter& drawPanel) {
-    for (int r = firstRow; r <= lastRow; ++r) {
-        for (int c = firstColumn; c <= lastColumn; ++c) {
-            const qint32 product = cell(c, r);
-            if (product < 0) {
-                continue;
-            }
-            const tpic_rec* item = productLookup(product, cellAttribute(c, r) % 10);
-            if (!item) {
-                continue;
-            }
-            const CellSpan span = spanTest({c, r}, item->width, item->height);
-            if (!span.fits) {
-                cell(c, r) = -1;
-                continue;
-            }
-            const qint32 covered = coveredCellValue({c, r});
-            for (int i = 0; i < span.columns; ++i) {
-                for (int j = 0; j < span.rows; ++j) {
-                    if (i != 0 || j != 0) {
-                        cell(c + i, r + j) = covered;
-                    }
-                }
-            }
-            if (drawPanel) {
-                drawPanel({c, r}, *item, span);
-            }
-        }
-    }
-}

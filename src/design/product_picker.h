@@ -156,8 +156,6 @@ public:
     static QString kindLabel(int kind);
     // The tint of a selected cell by kind; white for an unknown kind.
     static QColor kindColour(int kind);
-    // 12.5, 10, 0.3 with no trailing zeros and no exponent.
-    static QString shortestDecimal(double value);
 
     // --- Search (product_picker_search.cpp).
 

@@ -1,8 +1,7 @@
 #include "design/product_picker.h"
 
 #include "core/troom_obj.h"
-
-#include <QLocale>
+#include "platform/decimal_text.h"
 
 void ProductPicker::forgetSelection() {
     selection_.id = -1;
@@ -24,7 +23,7 @@ const PickerStatusTexts& ProductPicker::chooseRow(int row) {
         texts_.title = chosen->title;
         texts_.size =
             chosen->width + QStringLiteral("mm X ") + chosen->height + QStringLiteral("mm");
-        texts_.price = QStringLiteral("价:") + shortestDecimal(chosen->price);
+        texts_.price = QStringLiteral("价:") + decimalText(chosen->price);
         texts_.status = statusLabel(chosen->status) + kindLabel(chosen->kind);
         selection_.id = chosen->id;
         selection_.kind = chosen->kind;
@@ -82,8 +81,4 @@ QColor ProductPicker::kindColour(int kind) {
         return Qt::white;
     }
     return colours[kind];
-}
-
-QString ProductPicker::shortestDecimal(double value) {
-    return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }

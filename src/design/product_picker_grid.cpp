@@ -1,5 +1,6 @@
 #include "design/product_picker.h"
 
+#include "platform/decimal_text.h"
 #include "platform/picture.h"
 
 #include <algorithm>
@@ -37,8 +38,8 @@ void ProductPicker::fillGrid(const std::vector<ProductRow>& products) {
         Tpiclist record;
         record.picture = image;
         record.title = product.title;
-        record.width = shortestDecimal(product.width);
-        record.height = shortestDecimal(product.height);
+        record.width = decimalText(product.width);
+        record.height = decimalText(product.height);
         record.id = product.id;
         record.kind = product.kind;
         record.price = product.price;

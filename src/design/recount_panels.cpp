@@ -16,6 +16,9 @@ int TRoom_OBJ::panelContribution(GridCell anchor) {
 void TRoom_OBJ::recount() {
     billLines.clear();
     if (roomstyle == SquarePanelRoom) {
+        // Counted as drawn: a grid read from a record or given new cell sizes may hold
+        // panels that share cells until it is normalised.
+        normaliseCoveredCells();
         PanelCounter counter(*this);
         for (int c = firstColumn; c <= lastColumn; ++c) {
             for (int r = firstRow; r <= lastRow; ++r) {

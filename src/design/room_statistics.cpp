@@ -4,8 +4,7 @@
 #include "core/rounding.h"
 #include "core/troom_obj.h"
 #include "library/product_library.h"
-
-#include <QLocale>
+#include "platform/decimal_text.h"
 
 #include <algorithm>
 
@@ -25,7 +24,7 @@ QString RoomStatisticsView::sizeText(const Ppdu_id& line) {
 
 QString RoomStatisticsView::quantityText(double quantity) {
     const double rounded = double(rounding::halfEven64(quantity * 100)) / 100;
-    return QString::number(rounded, 'g', QLocale::FloatingPointShortest);
+    return decimalText(rounded);
 }
 
 // Headings follow the library's categories in the order the query returns them; a

@@ -128,6 +128,49 @@ TEST_F(Replace, ObjectsTakeTheNewIdOneOrAllOfThem) {
     EXPECT_EQ(undoSteps(), 2);
 }
 
+TEST_F(Replace, AReplacedApplianceIsSeatedForItsSizeOrKeepsItsProduct) {
+    placeEverywhere(*room, Panel300, 31, 31, 40, 40);
+    tdianqi_rec& a = addObject(*room, Appliance300, KindAppliance, 960, 960);
+    room->reseatAllAppliances();
+    room->paint();
+    room->recount();
+    ASSERT_EQ(quantityOf(*room, Panel300), 99);
+    // Grown to 300 x 600, it covers the panel below it too.
+    room->currentProduct = {Appliance300x600, KindAppliance, 0};
+    replaceAt(room->wall.planToCanvas({970, 970}), 0);
+    EXPECT_EQ(a.id, Appliance300x600);
+    EXPECT_EQ(room->cellAttribute(33, 34), 10);
+    EXPECT_EQ(quantityOf(*room, Panel300), 98);
+    EXPECT_EQ(undoSteps(), 1);
+    EXPECT_TRUE(prompts.messages().isEmpty());
+
+    // Of all 300 x 300 appliances, the one that would grow into the first keeps its product.
+    tdianqi_rec& b = addObject(*room, Appliance300, KindAppliance, 1050, 1050);
+    tdianqi_rec& c = addObject(*room, Appliance300, KindAppliance, 960, 930);
+    room->reseatAllAppliances();
+    room->paint();
+    room->recount();
+    ASSERT_EQ(quantityOf(*room, Panel300), 96);
+    replaceAt(room->wall.planToCanvas({1060, 1060}), 1);
+    EXPECT_EQ(b.id, Appliance300x600);
+    EXPECT_EQ(c.id, Appliance300);
+    EXPECT_EQ(QPoint(c.x, c.y), QPoint(960, 930));
+    EXPECT_EQ(room->cellAttribute(33, 32), 10);
+    EXPECT_EQ(quantityOf(*room, Panel300), 95);
+    EXPECT_EQ(quantityOf(*room, Appliance300x600), 2);
+    EXPECT_EQ(quantityOf(*room, Appliance300), 1);
+    EXPECT_EQ(prompts.messages(), QStringList{QStringLiteral("电器不能放在电器或者悬浮产品上.")});
+    EXPECT_EQ(undoSteps(), 2);
+
+    // One that would not cover whole cells is not seated and keeps its product, silently.
+    room->currentProduct = {Appliance250, KindAppliance, 0};
+    replaceAt(room->wall.planToCanvas({970, 970}), 0);
+    EXPECT_EQ(a.id, Appliance300x600);
+    EXPECT_EQ(quantityOf(*room, Panel300), 95);
+    EXPECT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(undoSteps(), 2);
+}
+
 TEST_F(Replace, TheBusyPointerIsShownAndThenTheToolsShapeAgain) {
     choose(DesignReplaceFill, Panel300, KindSquarePanel);
     canvas.shapes.clear();

@@ -86,4 +86,6 @@ TEST(RoomStatisticsText, QuantitiesUseTheShortestForm) {
     EXPECT_EQ(RoomStatisticsView::quantityText(0.1 + 0.2), "0.3");
     EXPECT_EQ(RoomStatisticsView::quantityText(12.345678), "12.35");
     EXPECT_EQ(RoomStatisticsView::quantityText(-1.5), "-1.5");
+    EXPECT_EQ(RoomStatisticsView::quantityText(100000), "100000");
+    EXPECT_EQ(RoomStatisticsView::quantityText(1200000.004), "1200000");
 }
