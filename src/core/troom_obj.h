@@ -142,6 +142,13 @@ public:
 
     // Room mask.
     void rebuildMask();
+    // Whether the mask was drawn for the outline as it is now: outline changes made
+    // without a rebuild (the wall tools make many) leave it showing an older outline.
+    bool maskCurrent() const { return maskRevision == wall.revision(); }
+    // Brings a mask drawn for the outline `drawnCorners` and `drawnKinds` to the present
+    // outline. Only the boxes that the moved walls sweep are drawn again; the whole mask
+    // when the corner count differs or either outline has an arc.
+    void followOutline(const QList<QPoint>& drawnCorners, const QList<quint8>& drawnKinds);
     // Outside the bitmap counts as outside the room (white).
     TColor maskPixel(int x, int y) const;
     bool insideMask(int x, int y) const { return maskPixel(x, y) != colors::White; }
@@ -464,7 +471,8 @@ public:
     bool stripFreeMode = false;
     troom_Wall wall;
     QString title;
-    QImage mask; // MaskSide² RGB32: white outside, black inside, red on the outline
+    QImage mask;              // MaskSide² RGB32: white outside, black inside, red on the outline
+    quint64 maskRevision = 0; // the outline revision the mask was drawn for
     qint32 undoLimit = 20;
     QString hintText;
     quint8 not_Cacl = 0;
@@ -510,6 +518,8 @@ private:
     void scrollStep(int horizontal, int vertical);
     // The outline with its arcs, as the mask is filled from it.
     QPainterPath tracedOutline() const;
+    // Draws the mask of the present outline within `areas` (the whole mask when empty).
+    void drawMask(const QList<QRect>& areas);
 
     // Paint layers.
     void paintToolLayer(Surface& surface);
