@@ -244,6 +244,7 @@ public:
     // its width asked in cm.
     void insertOpening(quint8 kind);
     // "清空墙面": asks, then empties outline, cells, objects and bill lines; true on yes.
+    // In design mode it is the clear design command: the walls stay.
     bool clearWalls();
     // Every cell empty (-1, attribute 0), no objects, no bill lines; the sizes stay.
     void emptyDesign();
