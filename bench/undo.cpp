@@ -69,9 +69,9 @@ BENCHMARK(BM_RecordStepTiled20mRoom)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
-// One undo: the snapshot restored, the range (and with a changed outline the mask) rebuilt,
-// the room recounted. At the oldest snapshot the history is walked forward again outside
-// the timing. Argument 1: every step moves a corner.
+// One undo: the snapshot restored, the range rebuilt, the mask drawn again where the walls
+// moved, the room recounted. At the oldest snapshot the history is walked forward again
+// outside the timing. Argument 1: every step moves a corner (an undo that changes the walls).
 static void BM_UndoTiled20mRoom(benchmark::State& state) {
     TiledRoom tiled(state.range(0) == 1);
     TRoom_OBJ& room = *tiled.room;

@@ -56,10 +56,6 @@ bool ByteReader::skip(qint64 count) {
     return take(count, at);
 }
 
-bool ByteReader::holds(qint64 count, qint64 size) const {
-    return count >= 0 && size > 0 && count <= left() / size;
-}
-
 void ByteWriter::write(qint32 value) {
     char bytes[sizeof value];
     qToLittleEndian(value, bytes);

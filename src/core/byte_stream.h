@@ -19,9 +19,6 @@ public:
     bool skip(qint64 count);
 
     qint64 left() const { return bytes_.size() - position_; }
-    // Whether `count` records of `size` bytes fit in the bytes left; a negative count
-    // never fits.
-    bool holds(qint64 count, qint64 size) const;
 
 private:
     bool take(qint64 count, const char*& at);

@@ -16,7 +16,8 @@ TRoom_OBJ::TRoom_OBJ(const RoomContext& context, int columnWidth, int rowHeight,
       mask(MaskSide, MaskSide, QImage::Format_RGB32), library(context.library),
       cells(std::size_t(GridSide) * GridSide, -1), cellAttributes(cells.size(), 0),
       prompts(context.prompts) {
-    mask.fill(toQRgb(colors::White));
+    mask.fill(toQRgb(colors::White)); // the mask of the empty outline
+    maskRevision = wall.revision();
     wall.setPaperWidth(context.initialPaperWidth);
 
     scrollTimer = std::make_unique<QTimer>();

@@ -5,12 +5,25 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
+#include <QRegion>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int MaxSweptAreas = 32;
+
+} // namespace
 
 // The mask is drawn one pixel per plan centimetre: the outline in red over a black
 // inside. An outline with arcs is traced line by line and arc by arc and filled as one
 // path, so the inside is exact whatever the arcs' directions, without depending on
 // seed points that might fall outside the walls.
 void TRoom_OBJ::rebuildMask() {
+    drawMask({});
+}
+
+void TRoom_OBJ::drawMask(const QList<QRect>& areas) {
     QPainterPath outline;
     if (wall.hasArcApex()) {
         refreshArcKinds();
@@ -25,9 +38,46 @@ void TRoom_OBJ::rebuildMask() {
     outside.addPath(outline);
     QPainter painter(&mask);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillPath(outside, toQColor(colors::White));
-    painter.fillPath(outline, toQColor(colors::Black));
-    painter.strokePath(outline, QPen(toQColor(colors::Red), 0));
+    // Each area is drawn exactly as the whole mask would be there.
+    for (const QRect& area : areas.isEmpty() ? QList<QRect>{mask.rect()} : areas) {
+        painter.setClipRect(area);
+        painter.fillPath(outside, toQColor(colors::White));
+        painter.fillPath(outline, toQColor(colors::Black));
+        painter.strokePath(outline, QPen(toQColor(colors::Red), 0));
+    }
+    maskRevision = wall.revision();
+}
+
+void TRoom_OBJ::followOutline(const QList<QPoint>& drawnCorners, const QList<quint8>& drawnKinds) {
+    const QList<QPoint>& corners = wall.corners();
+    // Arcs reach beyond their corners: a changed arc room is drawn whole.
+    const bool arcs =
+        wall.hasArcApex() || std::any_of(drawnKinds.cbegin(), drawnKinds.cend(), isArcApex);
+    if (drawnCorners.size() != corners.size() ||
+        (arcs && (drawnCorners != corners || drawnKinds != wall.kinds()))) {
+        rebuildMask();
+        return;
+    }
+    // A wall that moves sweeps the box of its old and new ends: only there can a pixel's
+    // side of the outline or its place on the outline change. Two pixels of margin hold
+    // the outline's own pixels.
+    QRegion swept;
+    const int n = int(corners.size());
+    for (int i = 0; i < n; ++i) {
+        const int j = (i + 1) % n;
+        if (drawnCorners[i] == corners[i] && drawnCorners[j] == corners[j]) {
+            continue;
+        }
+        const QPolygon ends({drawnCorners[i], drawnCorners[j], corners[i], corners[j]});
+        swept += ends.boundingRect().adjusted(-2, -2, 2, 2) & mask.rect();
+    }
+    if (swept.isEmpty()) {
+        maskRevision = wall.revision();
+    } else if (swept.rectCount() > MaxSweptAreas) {
+        rebuildMask(); // one pass over the whole mask costs less than many small ones
+    } else {
+        drawMask(QList<QRect>(swept.begin(), swept.end()));
+    }
 }
 
 // From corner 0 (or the corner before it when corner 0 is an apex), a line to each

@@ -7,24 +7,21 @@ using room_records::Outcome;
 
 namespace {
 
-constexpr qint64 ObjectSize = 5 * 4; // id, orientation, x, y, kind
-
+// Objects are appended one by one: a stream cut inside an object keeps those before it.
 Outcome readObjects(ByteReader& in, TRoom_OBJ& room) {
     qint32 count = 0;
     if (!in.read(count)) {
         return Outcome::Invalid;
     }
-    if (!in.holds(count, ObjectSize)) {
+    if (count < 0) {
         return Outcome::Corrupt;
     }
     for (qint32 i = 0; i < count; ++i) {
         auto object = std::make_unique<tdianqi_rec>();
-        // Every field is there: the count fits in the bytes left.
-        in.read(object->id);
-        in.read(object->orientation);
-        in.read(object->x);
-        in.read(object->y);
-        in.read(object->kind);
+        if (!in.read(object->id) || !in.read(object->orientation) || !in.read(object->x) ||
+            !in.read(object->y) || !in.read(object->kind)) {
+            return Outcome::Invalid;
+        }
         object->selected = false;
         if (room.roomstyle == SquarePanelRoom && object->kind == KindAppliance) {
             room.snapToSeatCell(*object);

@@ -78,15 +78,14 @@ Outcome readStrips(ByteReader& in, TRoom_OBJ& room, Axis axis) {
     if (const Outcome sizes = readSizes(in, room, axis); sizes != Outcome::Valid) {
         return sizes;
     }
-    const qint64 count = first <= last ? qint64(last) - first + 1 : 0;
-    if (count > 0 && (first < 1 || last > TRoom_OBJ::LastCell)) {
+    if (first <= last && (first < 1 || last > TRoom_OBJ::LastCell)) {
         return Outcome::Corrupt;
     }
-    if (!in.holds(count, Int32Size)) {
-        return Outcome::Corrupt;
-    }
-    for (qint32 i = first; i < first + count; ++i) {
-        in.read(entry(room, axis, i, 1)); // there: the count fits in the bytes left
+    // Entry by entry: a stream cut inside them keeps those read before the cut.
+    for (qint32 i = first; i <= last; ++i) {
+        if (!in.read(entry(room, axis, i, 1))) {
+            return Outcome::Invalid;
+        }
     }
     return room_records::readEndMarker(in);
 }

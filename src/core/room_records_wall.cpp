@@ -2,6 +2,8 @@
 #include "core/troom_obj.h"
 #include "platform/gbk.h"
 
+#include <algorithm>
+
 using room_records::Outcome;
 
 namespace {
@@ -10,38 +12,44 @@ constexpr qint64 Int32Size = 4;
 constexpr qint64 CornerSize = 2 * Int32Size + 1; // x, y, kind
 
 // Name length, name, mode, corners, origin, end marker. The stored name and mode are
-// passed over: the room's row names the room and sets its mode.
+// passed over: the room's row names the room and sets its mode. A stream cut inside the
+// corners keeps those read before the cut.
 Outcome readOutline(ByteReader& in, troom_Wall& wall) {
     qint32 nameLength = 0;
     if (!in.read(nameLength)) {
         return Outcome::Invalid;
     }
-    if (!in.holds(nameLength, 1)) {
+    if (nameLength < 0) {
         return Outcome::Corrupt;
     }
-    in.skip(nameLength);
     qint32 count = 0;
-    if (!in.skip(Int32Size) || !in.read(count)) {
+    if (!in.skip(nameLength) || !in.skip(Int32Size) || !in.read(count)) {
         return Outcome::Invalid;
     }
-    if (!in.holds(count, CornerSize)) {
+    if (count < 0) {
         return Outcome::Corrupt;
     }
-    QList<QPoint> corners(count);
-    QList<quint8> kinds(count);
-    for (qint32 i = 0; i < count; ++i) {
-        // Every field is there: the count fits in the bytes left.
+    QList<QPoint> corners;
+    QList<quint8> kinds;
+    // Never more room than the bytes left can fill: the count is not trusted.
+    const qint64 fitting = std::min<qint64>(count, in.left() / CornerSize);
+    corners.reserve(fitting);
+    kinds.reserve(fitting);
+    bool whole = true;
+    for (qint32 i = 0; i < count && whole; ++i) {
         qint32 x = 0;
         qint32 y = 0;
-        in.read(x);
-        in.read(y);
-        in.read(kinds[i]);
-        corners[i] = {x, y};
+        quint8 kind = 0;
+        whole = in.read(x) && in.read(y) && in.read(kind);
+        if (whole) {
+            corners.append({x, y});
+            kinds.append(kind);
+        }
     }
     wall.setOutline(corners, kinds);
     qint32 originX = 0;
     qint32 originY = 0;
-    if (!in.read(originX) || !in.read(originY)) {
+    if (!whole || !in.read(originX) || !in.read(originY)) {
         return Outcome::Invalid;
     }
     wall.setOrigin({originX, originY});

@@ -1,4 +1,5 @@
 #include "core/troom_obj.h"
+#include "platform/prompts.h"
 
 #include <algorithm>
 #include <tuple>
@@ -341,15 +342,22 @@ void TRoom_OBJ::rotateRoom() {
     }
     // A room nearly as large as the plan cannot turn and keep its cells: turned, it would
     // lie partly off the plan, where its panels and objects would be lost. It stays as it
-    // was.
+    // was, and the user is told why nothing turned.
+    const auto refuse = [this] {
+        if (prompts) {
+            prompts->message(QStringLiteral("房间旋转后将超出图纸范围,不能旋转"));
+        }
+    };
     const TurnBackup backup(*this);
     if (!turnGrid(*this)) {
+        refuse();
         return;
     }
     computeActiveRange();
     recentreGrid(*this);
     if (!onPlan(wall)) {
         backup.restore(*this);
+        refuse();
         return;
     }
     computeActiveRange();

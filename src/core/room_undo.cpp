@@ -56,13 +56,18 @@ void TRoom_OBJ::restoreStep(int index) {
     }
     undoPosition = index;
     const historyrec& step = *undoList[std::size_t(index)];
-    // The mask is drawn from the outline alone, and most design steps leave the outline
-    // as it is: then the mask drawn for it stays (a rebuild costs as much as the rest of
-    // the undo together).
-    const bool outlineKept = step.corners == wall.corners() && step.kinds == wall.kinds();
+    // The mask is drawn from the outline alone. When it shows the outline the room has
+    // now, only what the snapshot's outline changes is drawn again (most design steps
+    // change nothing); the wall tools change the outline without drawing the mask, and
+    // after them it is drawn whole.
+    const bool maskWasCurrent = maskCurrent();
+    const QList<QPoint> drawnCorners = wall.corners();
+    const QList<quint8> drawnKinds = wall.kinds();
     step.restoreInto(*this);
     computeActiveRange();
-    if (!outlineKept) {
+    if (maskWasCurrent) {
+        followOutline(drawnCorners, drawnKinds);
+    } else {
         rebuildMask();
     }
     paint();

@@ -142,6 +142,13 @@ public:
 
     // Room mask.
     void rebuildMask();
+    // Whether the mask was drawn for the outline as it is now: outline changes made
+    // without a rebuild (the wall tools make many) leave it showing an older outline.
+    bool maskCurrent() const { return maskRevision == wall.revision(); }
+    // Brings a mask drawn for the outline `drawnCorners` and `drawnKinds` to the present
+    // outline. Only the boxes that the moved walls sweep are drawn again; the whole mask
+    // when the corner count differs or either outline has an arc.
+    void followOutline(const QList<QPoint>& drawnCorners, const QList<quint8>& drawnKinds);
     // Outside the bitmap counts as outside the room (white).
     TColor maskPixel(int x, int y) const;
     bool insideMask(int x, int y) const { return maskPixel(x, y) != colors::White; }
@@ -158,9 +165,10 @@ public:
     // the room's store row. Read a room in this order: readWall, readKouban, readDianqi.
     // A writer empties the stream and writes from its start; false without a stream. A
     // reader is false without a stream, when the stream ends early or its end marker is
-    // missing, or when it is corrupt (an impossible length or count, a size or strip range
-    // outside the grid); only the last shows its message through `prompts`. What was read
-    // before stays in the room.
+    // missing, or when it is corrupt (a negative length or count, a size or strip range
+    // outside the grid, a room mode without a layout); only the last shows its message
+    // through `prompts`. What was read before stays in the room, down to the corners,
+    // strip entries and objects read before a stream's early end.
 
     bool writeWall(QByteArray* stream) const;
     // The name and mode are those given (the row's columns), not the stored ones.
@@ -236,6 +244,7 @@ public:
     // its width asked in cm.
     void insertOpening(quint8 kind);
     // "清空墙面": asks, then empties outline, cells, objects and bill lines; true on yes.
+    // In design mode it is the clear design command: the walls stay.
     bool clearWalls();
     // Every cell empty (-1, attribute 0), no objects, no bill lines; the sizes stay.
     void emptyDesign();
@@ -463,7 +472,8 @@ public:
     bool stripFreeMode = false;
     troom_Wall wall;
     QString title;
-    QImage mask; // MaskSide² RGB32: white outside, black inside, red on the outline
+    QImage mask;              // MaskSide² RGB32: white outside, black inside, red on the outline
+    quint64 maskRevision = 0; // the outline revision the mask was drawn for
     qint32 undoLimit = 20;
     QString hintText;
     quint8 not_Cacl = 0;
@@ -509,6 +519,8 @@ private:
     void scrollStep(int horizontal, int vertical);
     // The outline with its arcs, as the mask is filled from it.
     QPainterPath tracedOutline() const;
+    // Draws the mask of the present outline within `areas` (the whole mask when empty).
+    void drawMask(const QList<QRect>& areas);
 
     // Paint layers.
     void paintToolLayer(Surface& surface);

@@ -38,6 +38,7 @@ void troom_Wall::clearOutline() {
     canvasPoints_.clear();
     corners_.clear();
     kinds_.clear();
+    ++revision_;
 }
 
 void troom_Wall::setPaperWidth(int width) {
@@ -77,6 +78,7 @@ int troom_Wall::addPoint(QPoint p, bool isPlan) {
     const QPoint plan = isPlan ? p : canvasToPlan(p);
     corners_.append(plan);
     kinds_.append(PlainCorner);
+    ++revision_;
     canvasPoints_.append(isPlan ? planToCanvas(p) : p);
     return pointCount() - 1;
 }
@@ -87,6 +89,7 @@ int troom_Wall::insertPoint(QPoint p, int k, bool isPlan) {
     }
     corners_.insert(k, isPlan ? p : canvasToPlan(p));
     kinds_.insert(k, PlainCorner);
+    ++revision_;
     // The canvas array grows too, but its entry at k is whatever moved there: it is
     // refreshed with the others at the next paint.
     canvasPoints_.insert(k, canvasPoints_[k]);
@@ -99,6 +102,7 @@ bool troom_Wall::deletePoint(int k) {
     }
     corners_.removeAt(k);
     kinds_.removeAt(k);
+    ++revision_;
     canvasPoints_.removeAt(k);
     return true;
 }
@@ -108,6 +112,7 @@ bool troom_Wall::movePointBy(int k, QPoint canvasDelta) {
         return false;
     }
     corners_[k] += canvasDeltaToPlan(canvasDelta);
+    ++revision_;
     canvasPoints_[k] = planToCanvas(corners_[k]);
     return true;
 }
@@ -118,6 +123,7 @@ bool troom_Wall::setPointCanvas(int k, QPoint canvasPoint) {
     }
     canvasPoints_[k] = canvasPoint;
     corners_[k] = canvasToPlan(canvasPoint);
+    ++revision_;
     return true;
 }
 
@@ -131,6 +137,7 @@ void troom_Wall::shiftPlan(QPoint planDelta) {
     for (QPoint& c : corners_) {
         c += planDelta;
     }
+    ++revision_;
 }
 
 namespace {
@@ -172,5 +179,6 @@ void troom_Wall::setOutline(const QList<QPoint>& corners, const QList<quint8>& k
     corners_ = corners;
     kinds_ = kinds;
     kinds_.resize(corners_.size(), PlainCorner);
+    ++revision_;
     refreshCanvasPoints();
 }

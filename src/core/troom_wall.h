@@ -115,9 +115,17 @@ public:
     qint64 perimeter() const;
 
     QPoint corner(int i) const { return corners_[i]; }
-    void setCorner(int i, QPoint plan) { corners_[i] = plan; }
+    void setCorner(int i, QPoint plan) {
+        corners_[i] = plan;
+        ++revision_;
+    }
     quint8 kind(int i) const { return kinds_[i]; }
-    void setKind(int i, quint8 kind) { kinds_[i] = kind; }
+    void setKind(int i, quint8 kind) {
+        if (kinds_[i] != kind) {
+            kinds_[i] = kind;
+            ++revision_;
+        }
+    }
     QPoint canvasPoint(int i) const { return canvasPoints_[i]; }
     const QList<QPoint>& corners() const { return corners_; }
     const QList<quint8>& kinds() const { return kinds_; }
@@ -126,6 +134,9 @@ public:
     // Replaces the outline by these corners and kinds (equal lengths; missing kinds
     // become plain corners) and refreshes the canvas points.
     void setOutline(const QList<QPoint>& corners, const QList<quint8>& kinds);
+    // Advanced by every change of the plan points or kinds (never by the view), so that
+    // what was drawn from the outline can tell whether it still shows it.
+    quint64 revision() const { return revision_; }
 
 private:
     bool validIndex(int k) const { return k >= 0 && k < pointCount(); }
@@ -138,4 +149,5 @@ private:
     int PaperWidth_ = 2000;
     QList<QPoint> corners_;
     QList<quint8> kinds_;
+    quint64 revision_ = 1;
 };

@@ -21,6 +21,9 @@ enum WallPopupItem {
 
 enum OpeningTag { WindowTag = 1, DoorTag = 2 };
 
+// The plan's diagonal in cm: no wall is longer, so no opening is wider.
+constexpr double LargestOpeningWidth = 2829;
+
 bool isOpeningEnd(quint8 kind) {
     return kind == WindowEnd || kind == DoorEnd;
 }
@@ -132,8 +135,11 @@ void TRoom_OBJ::insertOpening(quint8 kind) {
     const QPoint start = wall.corner(s);
     const QPoint end = wall.corner(e);
     const int length = rounding::halfEven(troom_Wall::wallLengthMm(start, end) / 10);
-    const std::optional<double> width = prompts->inputNumber(
-        QStringLiteral("输入"), QStringLiteral("门窗宽(厘米):"), length - 10, 0, 2000, 0);
+    // A width in hundredths of a centimetre; one that does not fit the wall is refused
+    // below.
+    const std::optional<double> width =
+        prompts->inputNumber(QStringLiteral("输入"), QStringLiteral("门窗宽(厘米):"), length - 10,
+                             0, LargestOpeningWidth, 2);
     if (!width) {
         return;
     }

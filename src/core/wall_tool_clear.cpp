@@ -3,7 +3,7 @@
 #include "core/ppdu_id.h"
 #include "platform/prompts.h"
 
-// "清空墙面": the room without walls and without products.
+// "清空墙面": the room without walls and without products; in design mode without products.
 
 void TRoom_OBJ::emptyDesign() {
     for (int c = 1; c <= LastCell; ++c) {
@@ -18,6 +18,10 @@ void TRoom_OBJ::emptyDesign() {
 }
 
 bool TRoom_OBJ::clearWalls() {
+    // In design mode the same command empties the design and keeps the walls.
+    if (editMode == EditDesign) {
+        return clearDesign();
+    }
     if (wall.pointCount() == 0 || !prompts ||
         !prompts->confirm(QStringLiteral("是否清除当前房间［") + title +
                           QStringLiteral("］ 的墙面信息?"))) {

@@ -81,8 +81,10 @@ void TRoom_OBJ::drawingRelease(QPoint p, Qt::MouseButton button) {
     }
     roomModified = true;
     notifyHost();
-    // A click near the first corner closes the outline.
-    if (wall.pointCount() > 2 && troom_Wall::distance(wall.canvasPoint(0), pointerPoint) < 15) {
+    // A click near the first corner closes the outline, which keeps the corners before
+    // the click: with fewer than three there is no room yet, and the click's corner stays
+    // as any other.
+    if (wall.pointCount() > 3 && troom_Wall::distance(wall.canvasPoint(0), pointerPoint) < 15) {
         wall.deletePoint(wall.pointCount() - 1);
         setTool(ToolEditWalls);
         recentrePlan();

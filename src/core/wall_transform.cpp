@@ -6,6 +6,7 @@ void troom_Wall::rotateQuarter(QPoint centre) {
     for (QPoint& c : corners_) {
         c = QPoint(centre.x() + centre.y() - c.y(), c.x() + centre.y() - centre.x());
     }
+    ++revision_;
 }
 
 void troom_Wall::flipHorizontal() {
@@ -31,10 +32,12 @@ void troom_Wall::mirror(bool horizontal) {
             c.setY(2 * middle - c.y());
         }
     }
+    ++revision_;
 }
 
 void troom_Wall::reverseCorners() {
     std::reverse(corners_.begin(), corners_.end());
     std::reverse(kinds_.begin(), kinds_.end());
     std::reverse(canvasPoints_.begin(), canvasPoints_.end());
+    ++revision_;
 }

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iterator>
+#include <random>
+
 namespace {
 
 class RoomMask : public ::testing::Test {
@@ -106,6 +110,96 @@ TEST_F(RoomMask, ARoomWhoseWallsAllCurveInwardIsStillFilled) {
     EXPECT_EQ(room.maskPixel(1000, 1000), colors::Black);
     EXPECT_EQ(room.maskPixel(1000, 550), colors::White);
     EXPECT_EQ(room.maskPixel(550, 1000), colors::White);
+}
+
+TEST_F(RoomMask, FollowingAChangedOutlineDrawsWhatARebuildDraws) {
+    // Random outlines, self-crossing ones and ones reaching off the plan included, whose
+    // corners move by a little, a lot or all together; now and then an arc comes or goes
+    // or the corner count changes.
+    std::mt19937 random(16);
+    const auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    TRoom_OBJ rebuilt(RoomContext{}, 300, 300, SquarePanelRoom, true);
+    QList<QPoint> corners;
+    for (int i = 0; i < 6; ++i) {
+        corners.append({pick(100, 1900), pick(100, 1900)});
+    }
+    QList<quint8> kinds(corners.size(), PlainCorner);
+    room.wall.setOutline(corners, kinds);
+    room.rebuildMask();
+    for (int round = 0; round < 60; ++round) {
+        const QList<QPoint> drawnCorners = room.wall.corners();
+        const QList<quint8> drawnKinds = room.wall.kinds();
+        const int reach = pick(0, 2) == 0 ? 3 : 600;
+        const int count = int(corners.size());
+        const bool all = pick(0, 4) == 0;
+        const int moved = all ? count : pick(1, 2);
+        for (int k = 0; k < moved; ++k) {
+            QPoint& corner = corners[all ? k : pick(0, count - 1)];
+            corner += QPoint(pick(-reach, reach), pick(-reach, reach));
+        }
+        if (round % 10 == 9) {
+            corners.append({pick(100, 1900), pick(100, 1900)});
+            kinds.append(PlainCorner);
+        }
+        kinds[0] = round % 7 == 6 ? ArcApexOut : PlainCorner;
+        room.wall.setOutline(corners, kinds);
+        ASSERT_FALSE(room.maskCurrent());
+        room.followOutline(drawnCorners, drawnKinds);
+        EXPECT_TRUE(room.maskCurrent());
+        rebuilt.wall.setOutline(corners, kinds);
+        rebuilt.rebuildMask();
+        ASSERT_TRUE(room.mask == rebuilt.mask) << "round " << round;
+    }
+}
+
+TEST_F(RoomMask, EveryOutlineChangeLeavesTheMaskBehindUntilItIsDrawn) {
+    room.makeRectangle(300, 200);
+    room.rebuildMask();
+    ASSERT_TRUE(room.maskCurrent());
+    const std::function<void(troom_Wall&)> changes[] = {
+        [](troom_Wall& w) {
+            w.setCorner(1, {1160, 900});
+        },
+        [](troom_Wall& w) { w.setKind(2, DoorEnd); },
+        [](troom_Wall& w) {
+            w.addPoint({900, 1150}, true);
+        },
+        [](troom_Wall& w) {
+            w.insertPoint({1000, 900}, 1, true);
+        },
+        [](troom_Wall& w) { w.deletePoint(1); },
+        [](troom_Wall& w) {
+            w.movePointBy(0, {5, 0});
+        },
+        [](troom_Wall& w) { w.setPointCanvas(0, w.canvasPoint(1)); },
+        [](troom_Wall& w) {
+            w.moveAllBy({0, 0}, {8, 8});
+        },
+        [](troom_Wall& w) {
+            w.shiftPlan({1, 0});
+        },
+        [](troom_Wall& w) {
+            w.rotateQuarter({1000, 1000});
+        },
+        [](troom_Wall& w) { w.flipHorizontal(); },
+        [](troom_Wall& w) { w.flipVertical(); },
+        [](troom_Wall& w) { w.reverseCorners(); },
+        [](troom_Wall& w) { w.setOutline(w.corners(), w.kinds()); },
+        [](troom_Wall& w) { w.clearOutline(); },
+    };
+    for (std::size_t i = 0; i < std::size(changes); ++i) {
+        changes[i](room.wall);
+        EXPECT_FALSE(room.maskCurrent()) << i;
+        room.rebuildMask();
+    }
+    room.makeRectangle(300, 200);
+    room.rebuildMask();
+    room.wall.setKind(2, room.wall.kind(2));
+    room.wall.setOrigin({7, 7});
+    room.wall.setPaperWidth(4000);
+    EXPECT_TRUE(room.maskCurrent()) << "neither an unchanged kind nor the view is a change";
 }
 
 TEST(RoomMeasures, OutlineAreaIsZeroWhileDrawingAndReportsABadIndex) {

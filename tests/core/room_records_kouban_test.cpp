@@ -202,6 +202,43 @@ TEST(RoomKoubanRecord, EarlyEndsAreInvalidWithoutAMessage) {
     EXPECT_EQ(partly->firstColumn, 24);
 }
 
+TEST(RoomKoubanRecord, StripEntriesCutShortKeepTheEntriesReadInBothStripModes) {
+    // Columns 24..46 of the column record, rows 25..43 of the row record: each cut right
+    // after the entry of the strip's line and again inside the next entry, and once as a
+    // range that reaches past the stream's end.
+    struct Case {
+        int mode;
+        QByteArray bytes;
+        int stripLine; // holds a strip, read before the cut
+        int cutLine;   // the first entry not read
+    };
+    const QByteArray columns = columnStripRecord(24, 46);
+    const QByteArray rows = rowStripRecord();
+    QByteArray reachingPast = columnStripRecord(24, 46);
+    qToLittleEndian(qint32(70), reachingPast.data() + 4);
+    const Case cases[] = {
+        {StripsAlongColumns, columns.left(8 + 4004 + 8 * 4), 31, 32},
+        {StripsAlongColumns, columns.left(8 + 4004 + 8 * 4 + 3), 31, 32},
+        {StripsAlongRows, rows.left(8 + 4004 + 4 * 4), 28, 29},
+        {StripsAlongRows, rows.left(8 + 4004 + 4 * 4 + 1), 28, 29},
+        {StripsAlongColumns, reachingPast, 31, 48}, // the end marker is read as entry 47
+    };
+    for (const Case& test : cases) {
+        ScriptedPrompts prompts;
+        auto room = rectangleRoom(prompts, test.mode);
+        const bool alongColumns = test.mode == StripsAlongColumns;
+        const auto strip = [&](int line) -> qint32& {
+            return alongColumns ? room->cell(line, 1) : room->cell(1, line);
+        };
+        strip(test.cutLine) = 77;
+        EXPECT_FALSE(room->readKouban(&test.bytes)) << test.mode << " " << test.bytes.size();
+        EXPECT_EQ(strip(test.stripLine), alongColumns ? 801 : 802);
+        EXPECT_EQ(strip(test.stripLine - 1), alongColumns ? 801 : -1);
+        EXPECT_EQ(strip(test.cutLine), 77) << "not read";
+        EXPECT_TRUE(prompts.messages().isEmpty()) << test.mode << " " << test.bytes.size();
+    }
+}
+
 TEST(RoomKoubanRecord, SizesAndStripRangesOutsideTheGridAreErrors) {
     const auto withInt32At = [](QByteArray bytes, qsizetype at, qint32 value) {
         qToLittleEndian(value, bytes.data() + at);
@@ -219,10 +256,9 @@ TEST(RoomKoubanRecord, SizesAndStripRangesOutsideTheGridAreErrors) {
         {SquarePanelRoom, withInt32At(square, 8 + 4 * 1000, 20001)},    // wider than the plan
         {StripsAlongColumns, withInt32At(strips, 0, 0)},                // column 0
         {StripsAlongColumns, withInt32At(strips, 4, 1001)},             // column 1001
-        {StripsAlongColumns, withInt32At(strips, 4, 70)},               // more than is left
         {StripsAlongColumns, withInt32At(strips, 0, std::numeric_limits<qint32>::min())},
-        {StripsAlongRows, withInt32At(strips, 4, 1000)},
-        {7, square}, // a room mode without a layout
+        {StripsAlongRows, withInt32At(strips, 4, 1001)}, // row 1001
+        {7, square},                                     // a room mode without a layout
     };
     for (const Case& test : corrupt) {
         ScriptedPrompts prompts;

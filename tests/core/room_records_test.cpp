@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -47,6 +48,9 @@ const QByteArray KitchenWall = QByteArray::fromHex("04000000"
                                                    "28000000"
                                                    "f4ffffff"
                                                    "ff00ffff");
+
+const QList<QPoint> KitchenCorners{{850, 900}, {1150, 900}, {1150, 1100}};
+const QList<quint8> KitchenKinds{PlainCorner, UnpickableCorner, DoorEnd};
 
 // An appliance 7 turned 90 degrees at (855, 905) and a floating product 9 with more than
 // the orientation in its orientation field at (1001, 1002).
@@ -100,16 +104,35 @@ TEST(RoomWallRecord, ReadsTheOutlineAndTakesNameAndModeFromTheRow) {
     EXPECT_EQ(room->wall.findCorner(room->wall.canvasPoint(1)), -1);
 }
 
-TEST(RoomWallRecord, EndingEarlyIsInvalidWithoutAMessage) {
+TEST(RoomWallRecord, EndingEarlyIsInvalidWithoutAMessageAndKeepsTheCornersRead) {
     ScriptedPrompts prompts;
     auto room = makeRoom(prompts);
-    for (const qsizetype size : {0, 3, 8, 15, 43, 47, 51}) {
+    // Cut inside the name, the mode, the count, the first, second and third corner, the
+    // origin and the end marker: the corners whole before the cut stay.
+    const std::pair<qsizetype, int> cuts[] = {{0, 0},  {3, 0},  {6, 0},  {10, 0}, {15, 0}, {20, 0},
+                                              {27, 1}, {40, 2}, {43, 3}, {47, 3}, {51, 3}, {54, 3}};
+    for (const auto& [size, corners] : cuts) {
         const QByteArray cut = KitchenWall.left(size);
         EXPECT_FALSE(room->readWall(&cut, QStringLiteral("厨房"), StripsAlongColumns)) << size;
         EXPECT_EQ(room->getName(), QStringLiteral("厨房"));
+        EXPECT_EQ(room->wall.corners(), KitchenCorners.first(corners)) << size;
+        EXPECT_EQ(room->wall.kinds(), KitchenKinds.first(corners)) << size;
     }
-    // Cut inside the origin: the corners read so far stay.
-    EXPECT_EQ(room->wall.pointCount(), 3);
+
+    // A count beyond the bytes left reads the corners there are: the origin and the
+    // marker make a fourth, the fifth is cut.
+    for (const qint32 count : {5, std::numeric_limits<qint32>::max()}) {
+        QByteArray tooMany = KitchenWall;
+        qToLittleEndian(count, tooMany.data() + 12);
+        EXPECT_FALSE(room->readWall(&tooMany, QStringLiteral("厨房"), 0)) << count;
+        ASSERT_EQ(room->wall.pointCount(), 4) << count;
+        EXPECT_EQ(room->wall.corners().first(3), KitchenCorners);
+        EXPECT_EQ(room->wall.corner(3), QPoint(40, -12));
+    }
+    QByteArray longName = KitchenWall;
+    qToLittleEndian(qint32(KitchenWall.size()), longName.data());
+    EXPECT_FALSE(room->readWall(&longName, QStringLiteral("厨房"), 0));
+    EXPECT_EQ(room->wall.pointCount(), 0);
 
     QByteArray wrongMarker = KitchenWall;
     wrongMarker[wrongMarker.size() - 1] = 0;
@@ -121,26 +144,17 @@ TEST(RoomWallRecord, EndingEarlyIsInvalidWithoutAMessage) {
     EXPECT_TRUE(prompts.messages().isEmpty());
 }
 
-TEST(RoomWallRecord, LengthsTheBytesCannotHoldAreErrors) {
-    const auto withInt32At = [](qsizetype at, qint32 value) {
-        QByteArray bytes = KitchenWall;
-        qToLittleEndian(value, bytes.data() + at);
-        return bytes;
-    };
-    const QByteArray corrupt[] = {
-        withInt32At(0, 4 + 4 + 4 + 27 + 8 + 4 + 1), // one byte more than the stream has left
-        withInt32At(0, -1),
-        withInt32At(0, std::numeric_limits<qint32>::max()),
-        withInt32At(12, 5), // 45 bytes of corners; 39 are left
-        withInt32At(12, -3),
-        withInt32At(12, std::numeric_limits<qint32>::max()),
-    };
-    for (const QByteArray& bytes : corrupt) {
-        ScriptedPrompts prompts;
-        auto room = makeRoom(prompts);
-        EXPECT_FALSE(room->readWall(&bytes, QStringLiteral("厨房"), 0));
-        EXPECT_EQ(prompts.messages(), QStringList{WallError}) << bytes.left(16).toHex().data();
-        EXPECT_EQ(room->wall.pointCount(), 0);
+TEST(RoomWallRecord, NegativeLengthsAreErrors) {
+    for (const qsizetype at : {0, 12}) { // the name length, the corner count
+        for (const qint32 length : {-1, std::numeric_limits<qint32>::min()}) {
+            QByteArray bytes = KitchenWall;
+            qToLittleEndian(length, bytes.data() + at);
+            ScriptedPrompts prompts;
+            auto room = makeRoom(prompts);
+            EXPECT_FALSE(room->readWall(&bytes, QStringLiteral("厨房"), 0));
+            EXPECT_EQ(prompts.messages(), QStringList{WallError}) << at << " " << length;
+            EXPECT_EQ(room->wall.pointCount(), 0);
+        }
     }
 }
 
@@ -210,26 +224,43 @@ TEST(RoomDianqiRecord, ReadingTwiceAppendsTheObjectsAgain) {
     EXPECT_EQ(room->objects[3]->id, 9);
 }
 
-TEST(RoomDianqiRecord, EarlyEndsAndImpossibleCounts) {
+TEST(RoomDianqiRecord, EarlyEndsKeepTheObjectsReadAndNegativeCountsAreErrors) {
     ScriptedPrompts prompts;
-    auto room = makeRoom(prompts);
+    auto room = makeRoom(prompts, StripsAlongColumns);
     const QByteArray empty;
     EXPECT_FALSE(room->readDianqi(&empty));
     EXPECT_FALSE(room->readDianqi(nullptr));
-    const QByteArray noMarker = TwoObjects.chopped(4);
-    EXPECT_FALSE(room->readDianqi(&noMarker));
-    EXPECT_EQ(room->objects.size(), 2u) << "objects read before the missing marker stay";
+    // Cut inside the count, the first object, the second object and the end marker.
+    const std::pair<qsizetype, std::size_t> cuts[] = {{2, 0},  {10, 0}, {24, 1}, {30, 1},
+                                                      {43, 1}, {44, 2}, {46, 2}};
+    for (const auto& [size, objects] : cuts) {
+        room->objects.clear();
+        const QByteArray cut = TwoObjects.left(size);
+        EXPECT_FALSE(room->readDianqi(&cut)) << size;
+        ASSERT_EQ(room->objects.size(), objects) << size;
+        if (objects > 0) {
+            EXPECT_EQ(room->objects[0]->id, 7);
+            EXPECT_EQ(room->objects[0]->y, 905);
+        }
+    }
+    // A count beyond the bytes left: the end marker starts a third object, which is cut.
+    for (const qint32 count : {3, std::numeric_limits<qint32>::max()}) {
+        room->objects.clear();
+        QByteArray bytes = TwoObjects;
+        qToLittleEndian(count, bytes.data());
+        EXPECT_FALSE(room->readDianqi(&bytes)) << count;
+        ASSERT_EQ(room->objects.size(), 2u) << count;
+        EXPECT_EQ(room->objects[1]->kind, 3);
+    }
     EXPECT_TRUE(prompts.messages().isEmpty());
 
     room->objects.clear();
-    for (const qint32 count : {3, -1, std::numeric_limits<qint32>::max()}) {
+    for (const qint32 count : {-1, std::numeric_limits<qint32>::min()}) {
         QByteArray bytes = TwoObjects;
         qToLittleEndian(count, bytes.data());
         EXPECT_FALSE(room->readDianqi(&bytes)) << count;
     }
-    const QByteArray cutInsideAnObject = TwoObjects.left(30);
-    EXPECT_FALSE(room->readDianqi(&cutInsideAnObject));
-    EXPECT_EQ(prompts.messages(), QStringList(4, ObjectError));
+    EXPECT_EQ(prompts.messages(), QStringList(2, ObjectError));
     EXPECT_TRUE(room->objects.empty());
 }
 

@@ -6,6 +6,7 @@
 #include "library/product_library.h"
 #include "platform/database.h"
 #include "platform/picture.h"
+#include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
 #include "bill_quantity.h"
@@ -313,8 +314,10 @@ TEST_F(RotateTest, ATurnIsOneUndoStepAndUndoTurnsBack) {
     EXPECT_EQ(room->objects.front()->x, 1000);
 }
 
-TEST_F(RotateTest, ARoomAsLargeAsThePlanStaysAsItWas) {
+TEST_F(RotateTest, ARoomAsLargeAsThePlanStaysAsItWasAndSaysSo) {
     auto room = designRoom(rectangle(1, 1, 1999, 1999));
+    ScriptedPrompts prompts;
+    room->prompts = &prompts;
     lay(*room, {3, 60}, LongPanel, 0);
     addObject(*room, Chandelier, KindFloating, {100, 1800}, 0);
     room->normaliseCoveredCells();
@@ -331,6 +334,7 @@ TEST_F(RotateTest, ARoomAsLargeAsThePlanStaysAsItWas) {
     ASSERT_EQ(room->objects.size(), 1u);
     EXPECT_EQ(room->objects.front()->x, 100);
     EXPECT_EQ(room->undoList.size(), steps);
+    EXPECT_EQ(prompts.messages(), QStringList{QStringLiteral("房间旋转后将超出图纸范围,不能旋转")});
 }
 
 TEST_F(RotateTest, ATurnOnOblongCellsSwapsTheColumnWidthsAndRowHeights) {

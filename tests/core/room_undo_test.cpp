@@ -13,6 +13,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 #include <vector>
 
@@ -258,6 +259,49 @@ TEST_F(UndoTest, RestoringRebuildsTheMaskAndPaints) {
     EXPECT_FALSE(room->insideMask(600, 1000));
     EXPECT_TRUE(room->insideMask(1000, 1000));
     EXPECT_GT(canvas.presented, presented);
+}
+
+TEST_F(UndoTest, UndoInWallModeCountsAgainstTheOutlineItRestores) {
+    for (int c = 29; c <= 39; ++c) {
+        for (int r = 29; r <= 39; ++r) {
+            room->currentProduct = {Panel, KindSquarePanel, 0};
+            room->placePanel({c, r}, 0);
+        }
+    }
+    room->recount();
+    room->recordStep();
+    const double wholeRoom = quantityOf(*room, Panel);
+
+    // In wall mode the right wall moves in by half, then a step keeps that outline (a
+    // press and release on a corner): neither draws the mask.
+    room->editMode = EditAdjustWalls;
+    room->setTool(ToolEditWalls);
+    QList<QPoint> narrower = room->wall.corners();
+    for (QPoint& corner : narrower) {
+        corner.setX(std::min(corner.x(), 1000));
+    }
+    room->wall.setOutline(narrower, {});
+    room->recordStep();
+    room->recordStep();
+
+    room->undo();
+    EXPECT_EQ(room->wall.corners(), narrower);
+    EXPECT_FALSE(room->insideMask(1100, 1000)) << "the mask shows the restored outline";
+    const double counted = quantityOf(*room, Panel);
+    EXPECT_LT(counted, wholeRoom);
+    room->rebuildMask();
+    room->recount();
+    EXPECT_EQ(counted, quantityOf(*room, Panel));
+
+    // Back in design mode, undo and redo between outlines keep mask and count together.
+    room->editMode = EditDesign;
+    room->setTool(FirstDesignTool);
+    room->undo();
+    EXPECT_TRUE(room->insideMask(1100, 1000));
+    EXPECT_EQ(quantityOf(*room, Panel), wholeRoom);
+    room->redo();
+    EXPECT_FALSE(room->insideMask(1100, 1000));
+    EXPECT_EQ(quantityOf(*room, Panel), counted);
 }
 
 TEST_F(UndoTest, NothingIsRecordedWhileHistoryIsSuppressed) {

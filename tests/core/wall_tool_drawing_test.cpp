@@ -117,14 +117,20 @@ TEST_F(WallDrawing, AClickNearTheFirstCornerClosesTheOutline) {
     EXPECT_EQ(room.undoList.size(), steps + 1) << "the closed outline is one undo step";
 }
 
-TEST_F(WallDrawing, ClosingNeedsMoreThanTwoCornersAfterTheClick) {
+TEST_F(WallDrawing, AnOutlineOfFewerThanThreeCornersDoesNotClose) {
     click({100, 100});
     click({105, 100});
     EXPECT_EQ(room.tool, ToolDrawWalls);
     EXPECT_EQ(room.wall.pointCount(), 2);
+    const std::size_t steps = room.undoList.size();
     click({106, 104});
-    EXPECT_EQ(room.tool, ToolEditWalls) << "three corners after adding close";
-    EXPECT_EQ(room.wall.pointCount(), 2);
+    EXPECT_EQ(room.tool, ToolDrawWalls) << "two corners make no room: drawing goes on";
+    EXPECT_EQ(room.wall.pointCount(), 3) << "the click's corner stays";
+    EXPECT_EQ(room.undoList.size(), steps);
+    click({100, 300});
+    click({102, 102});
+    EXPECT_EQ(room.tool, ToolEditWalls) << "closed with four corners";
+    EXPECT_EQ(room.wall.pointCount(), 4);
 }
 
 TEST_F(WallDrawing, AFarClickKeepsDrawing) {

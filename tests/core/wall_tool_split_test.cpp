@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <deque>
+#include <tuple>
 
 // Corner and wall splits, the wall popup and openings, at zoom 10 with the plan's origin
 // on the canvas origin (1 pixel = 1 cm).
@@ -42,6 +44,25 @@ private:
         queue.pop_front();
         return answer;
     }
+};
+
+// Answers as the number box does: within the limits asked, to the decimals asked; the
+// limits of the last number asked are kept.
+class NumberBoxPrompts : public ScriptedPrompts {
+public:
+    std::optional<double> inputNumber(const QString& caption, const QString& prompt, double value,
+                                      double minimum, double maximum, int decimals) override {
+        limits = {minimum, maximum, decimals};
+        const std::optional<double> answer =
+            ScriptedPrompts::inputNumber(caption, prompt, value, minimum, maximum, decimals);
+        if (!answer) {
+            return answer;
+        }
+        const double scale = std::pow(10.0, decimals);
+        return std::round(*answer * scale) / scale;
+    }
+
+    std::tuple<double, double, int> limits;
 };
 
 class WallSplit : public ::testing::Test {
@@ -85,7 +106,7 @@ protected:
     const MenuItem& entry(int index) const { return room->wallPopup.items.at(index); }
 
     FakeCanvas canvas;
-    ScriptedPrompts prompts;
+    NumberBoxPrompts prompts;
     ScriptedSplits dialogs;
     std::unique_ptr<TRoom_OBJ> room;
 };
@@ -260,6 +281,22 @@ TEST_F(WallSplit, AnEightyCentimetreDoorAtOneHundredCentimetres) {
     EXPECT_EQ(room->wall.pointCount(), 4);
 }
 
+TEST_F(WallSplit, OpeningWidthsAreDecimalCentimetresFromZero) {
+    // At 2 pixels per cm a window 80.6 cm wide from the foot at 100 cm ends on the canvas
+    // at 2 x 980.6 cm, 1961 pixels, which is 980 cm on the plan; 81 cm would end at 981.
+    room->wall.setPaperWidth(4000);
+    prompts.answerNumber(80.6);
+    choose({1800, 1803}, QStringLiteral("窗"));
+    const auto [minimum, maximum, decimals] = prompts.limits;
+    EXPECT_EQ(minimum, 0);
+    EXPECT_EQ(decimals, 2);
+    EXPECT_GE(maximum, 2829) << "as wide as the longest wall the plan holds";
+    ASSERT_EQ(room->wall.pointCount(), 6);
+    EXPECT_EQ(room->wall.corner(1), QPoint(900, 900));
+    EXPECT_EQ(room->wall.corner(2), QPoint(980, 900));
+    EXPECT_EQ(room->wall.kinds(), (QList<quint8>{0, WindowEnd, WindowEnd, 0, 0, 0}));
+}
+
 TEST_F(WallSplit, AWindowThatPassesTheWallsEndIsRefused) {
     prompts.answerNumber(80);
     choose({1150, 903}, QStringLiteral("窗"));
@@ -286,4 +323,22 @@ TEST_F(WallSplit, ClearingTheWallsAsksFirst) {
     EXPECT_EQ(room->columnWidth(3), 300) << "the sizes stay";
     EXPECT_TRUE(
         prompts.shown.contains(QStringLiteral("confirm:是否清除当前房间［客厅］ 的墙面信息?")));
+}
+
+TEST_F(WallSplit, ClearingInDesignModeAsksForTheProductsAndKeepsTheWalls) {
+    room->setName(QStringLiteral("客厅"));
+    room->editMode = EditDesign;
+    room->setTool(FirstDesignTool);
+    room->cell(30, 31) = 7;
+    const std::size_t steps = room->undoList.size();
+    prompts.answerConfirm(false);
+    EXPECT_FALSE(room->clearWalls());
+    EXPECT_EQ(room->cell(30, 31), 7);
+    prompts.answerConfirm(true);
+    EXPECT_TRUE(room->clearWalls());
+    EXPECT_EQ(room->cell(30, 31), -1);
+    EXPECT_EQ(room->wall.pointCount(), 4) << "the walls stay";
+    EXPECT_EQ(room->undoList.size(), steps + 1);
+    EXPECT_EQ(prompts.shown.count(QStringLiteral("confirm:是否清除当前房间［客厅］ 的所有产品?")),
+              2);
 }
