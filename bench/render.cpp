@@ -103,10 +103,16 @@ std::unique_ptr<TRoom_OBJ> tiledRoom(BenchLibrary& library, BenchCanvas& canvas,
     return room;
 }
 
+// The arguments of the paint benchmarks: zoom level and device pixel ratio.
+void zoomsAndRatios(benchmark::internal::Benchmark* bench) {
+    bench->ArgNames({"zoom", "ratio"})->Args({10, 1})->Args({20, 1})->Args({10, 2});
+    bench->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+}
+
 // One pointer move: the pointer walks across the canvas carrying the product ghost.
 void BM_DesignPaintPointerMove(benchmark::State& state) {
     BenchLibrary library;
-    BenchCanvas canvas;
+    BenchCanvas canvas(qreal(state.range(1)));
     auto room = tiledRoom(library, canvas, int(state.range(0)));
     int step = 0;
     for (auto _ : state) {
@@ -115,17 +121,12 @@ void BM_DesignPaintPointerMove(benchmark::State& state) {
         ++step;
     }
 }
-BENCHMARK(BM_DesignPaintPointerMove)
-    ->Arg(10)
-    ->Arg(20)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_DesignPaintPointerMove)->Apply(zoomsAndRatios);
 
 // Dragging an object: the content is drawn again over the kept grid.
 void BM_DesignPaintObjectMoved(benchmark::State& state) {
     BenchLibrary library;
-    BenchCanvas canvas;
+    BenchCanvas canvas(qreal(state.range(1)));
     auto room = tiledRoom(library, canvas, int(state.range(0)));
     tdianqi_rec& floating = *room->objects[1];
     const int x = floating.x;
@@ -136,17 +137,12 @@ void BM_DesignPaintObjectMoved(benchmark::State& state) {
         ++step;
     }
 }
-BENCHMARK(BM_DesignPaintObjectMoved)
-    ->Arg(10)
-    ->Arg(20)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_DesignPaintObjectMoved)->Apply(zoomsAndRatios);
 
-// A panel laid: the whole layer is drawn again.
+// A panel replaced by another: its block is drawn again.
 void BM_DesignPaintPanelChanged(benchmark::State& state) {
     BenchLibrary library;
-    BenchCanvas canvas;
+    BenchCanvas canvas(qreal(state.range(1)));
     auto room = tiledRoom(library, canvas, int(state.range(0)));
     const int c = room->firstColumn + 10;
     const int r = room->firstRow + 10;
@@ -157,12 +153,27 @@ void BM_DesignPaintPanelChanged(benchmark::State& state) {
         ++step;
     }
 }
-BENCHMARK(BM_DesignPaintPanelChanged)
-    ->Arg(10)
-    ->Arg(20)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_DesignPaintPanelChanged)->Apply(zoomsAndRatios);
+
+// Panels laid and taken out in turn through the placement model.
+void BM_DesignPaintPanelLaidOrRemoved(benchmark::State& state) {
+    BenchLibrary library;
+    BenchCanvas canvas(qreal(state.range(1)));
+    auto room = tiledRoom(library, canvas, int(state.range(0)));
+    room->showSelectedProduct = false;
+    const GridCell cell{room->firstColumn + 12, room->firstRow + 9};
+    int step = 0;
+    for (auto _ : state) {
+        if (step % 2 == 0) {
+            room->removePanel(cell);
+        } else {
+            room->placePanel(cell, 0);
+        }
+        room->paint();
+        ++step;
+    }
+}
+BENCHMARK(BM_DesignPaintPanelLaidOrRemoved)->Apply(zoomsAndRatios);
 
 void BM_DesignPictureAsJpeg(benchmark::State& state) {
     BenchLibrary library;

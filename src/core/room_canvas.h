@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRegion>
 
 class Surface;
 struct MenuModel;
@@ -15,10 +16,11 @@ public:
     virtual int height() const = 0;
     // False while the canvas cannot be drawn on (not yet shown, lost surface).
     virtual bool canDraw() const = 0;
-    // The off-screen frame, as large as the canvas.
+    // The off-screen frame, as large as the canvas, at the screen's device pixel ratio.
     virtual Surface& surface() = 0;
-    // Shows the frame painted into surface().
-    virtual void present() = 0;
+    // Shows the frame painted into surface(); only `changed` differs from the frame shown
+    // before.
+    virtual void present(const QRegion& changed) = 0;
     // Pointer shapes by number, as the cursor table loads them.
     virtual void setPointerShape(int shape) = 0;
     // Opens a popup menu at a canvas point.

@@ -31,32 +31,38 @@ void TRoom_OBJ::paint() {
         return;
     }
     Surface& surface = canvas->surface();
-    surface.fill(colors::White);
     // Every finished outline runs clockwise on the canvas; the kinds go with their
     // corners.
     if (wall.pointCount() > 2 && tool != ToolDrawWalls && outlineArea(-1, false) < 0) {
         wall.reverseCorners();
     }
     wall.refreshCanvasPoints();
-    paintToolLayer(surface);
+    const QRegion drawn = paintToolLayer(surface);
+    // What lies over the tool layer is drawn again where the tool layer was.
+    surface.setClip(drawn);
     paintFrame(surface);
     if (!lockCanvas) {
         paintScrollMarkers(surface);
     }
     paintSignature(surface);
-    canvas->present();
+    surface.clearClip();
+    shownFrame = surface.image().cacheKey();
+    canvas->present(drawn);
 }
 
 // The walls (tools 0 and 4..7), the outline being drawn (tool 1) and the design (tools
 // 9..26) are drawn here by their painters, which are added with their tools.
-void TRoom_OBJ::paintToolLayer(Surface& surface) {
+QRegion TRoom_OBJ::paintToolLayer(Surface& surface) {
+    if (tool >= FirstDesignTool && tool <= LastDesignTool) {
+        return designPaint(surface);
+    }
+    surface.fill(colors::White);
     if (tool == ToolDrawWalls) {
         drawingPainter(surface);
     } else if (tool == ToolEditWalls || (tool >= ToolMoveRoomArmed && tool <= ToolDragWall)) {
         wallPainter(surface);
-    } else if (tool >= FirstDesignTool && tool <= LastDesignTool) {
-        designPaint(surface);
     }
+    return QRegion(0, 0, surface.width(), surface.height());
 }
 
 void TRoom_OBJ::paintFrame(Surface& surface) const {

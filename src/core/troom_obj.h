@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <QtCore/qnamespace.h>
@@ -407,8 +408,9 @@ public:
     enum class RenderTarget { Canvas, Picture };
     // The design part of the canvas frame: content, canvas marks, mask overlay, length
     // labels and, with the view tool, the information box. What changes only with the room
-    // or the view is kept between two paints, so a pointer move redraws only the marks.
-    void designPaint(Surface& surface);
+    // or the view is kept between two paints, so a pointer move redraws only the marks and
+    // a changed cell only its own area. Returns the part of the frame drawn again.
+    QRegion designPaint(Surface& surface);
     // Ceiling background, cells or strips and objects (their canvas and plan rectangles
     // stored); on the canvas also the selection, the dragged rectangle and the ghost.
     void designContent(QImage& target, RenderTarget kind);
@@ -420,7 +422,8 @@ public:
     // The lines of the view tool's box at a canvas point; none outside the room or over
     // no cell and no object.
     std::optional<QStringList> informationLines(QPoint p);
-    void informationBox(QImage& target, QPoint p);
+    // Draws the box for a canvas point; the area it covers, empty when there is none.
+    QRect informationBox(QImage& target, QPoint p);
     // The design at 1 or 2 pixels per cm with margins, caption and frame; false without an
     // outline. The view and the objects' rectangles are restored afterwards.
     bool designPicture(QImage& picture);
@@ -435,6 +438,9 @@ public:
         void operator()(RenderCache* cache) const;
     };
     std::unique_ptr<RenderCache, RenderCacheDeleter> renderCache;
+    // The canvas frame as this room last presented it (its picture's cache key): while the
+    // frame still holds it, a paint redraws only what changed.
+    qint64 shownFrame = 0;
 
     // --- State, in the order the room has always kept it.
     bool historySuppressed = false; // recording an undo step does nothing while set
@@ -522,8 +528,8 @@ private:
     // Draws the mask of the present outline within `areas` (the whole mask when empty).
     void drawMask(const QList<QRect>& areas);
 
-    // Paint layers.
-    void paintToolLayer(Surface& surface);
+    // Paint layers. The tool layer returns the part of the frame it drew again.
+    QRegion paintToolLayer(Surface& surface);
     void paintFrame(Surface& surface) const;
     void paintScrollMarkers(Surface& surface) const;
     void paintSignature(Surface& surface) const;

@@ -1,23 +1,27 @@
 #include "design/room_render.h"
 
 #include "core/tpic_rec.h"
+#include "design/room_render_pixels.h"
 #include "platform/surface.h"
 
 #include <QPainter>
 
-#include <cstring>
-
 namespace {
 
-// Everything the kept grid and mask overlay depend on: the target and view, the outline,
-// the grid sizes and cells that are drawn, the product cache and the room mask. Two
-// frames with the same list draw the same grid.
-std::vector<qint64> gridInputs(const TRoom_OBJ& room, QSize size) {
+using room_render::DrawnCell;
+using DrawnObject = TRoom_OBJ::RenderCache::DrawnObject;
+
+// Everything the kept layers depend on but the cells and the objects: the target, its
+// resolution and view, the outline, the grid sizes, the active range, the product cache
+// and the room mask. Two frames with the same list have the same background, mask
+// overlay and labels.
+std::vector<qint64> viewInputs(const TRoom_OBJ& room, QSize size, qreal ratio) {
     std::vector<qint64> in;
     const troom_Wall& wall = room.wall;
-    in.insert(in.end(), {size.width(), size.height(), wall.paperWidth(), wall.getOrigin().x(),
-                         wall.getOrigin().y(), room.roomstyle, room.firstColumn, room.firstRow,
-                         room.lastColumn, room.lastRow, room.mask.cacheKey(), wall.pointCount()});
+    in.insert(in.end(), {size.width(), size.height(), qRound64(ratio * 1000), wall.paperWidth(),
+                         wall.getOrigin().x(), wall.getOrigin().y(), room.roomstyle,
+                         room.firstColumn, room.firstRow, room.lastColumn, room.lastRow,
+                         room.mask.cacheKey(), wall.pointCount()});
     for (int i = 0; i < wall.pointCount(); ++i) {
         in.insert(in.end(), {wall.corner(i).x(), wall.corner(i).y(), wall.kind(i)});
     }
@@ -30,8 +34,19 @@ std::vector<qint64> gridInputs(const TRoom_OBJ& room, QSize size) {
     for (int r = 1; r <= lastRow; ++r) {
         in.push_back(room.rowHeight(r));
     }
-    for (int c = room.firstColumn; c <= room.lastColumn; ++c) {
-        for (int r = room.firstRow; r <= room.lastRow; ++r) {
+    for (const std::unique_ptr<tpic_rec>& product : room.productCache) {
+        in.insert(in.end(), {product->id, product->orientation, product->picture.cacheKey()});
+    }
+    return in;
+}
+
+// The cells of the active range before they are normalised, and the strip entries.
+std::vector<qint64> cellInputs(const TRoom_OBJ& room) {
+    std::vector<qint64> in;
+    in.reserve(std::size_t(room.lastColumn - room.firstColumn + 1) *
+               std::size_t(room.lastRow - room.firstRow + 1));
+    for (int r = room.firstRow; r <= room.lastRow; ++r) {
+        for (int c = room.firstColumn; c <= room.lastColumn; ++c) {
             in.push_back((qint64(room.cell(c, r)) << 8) | room.cellAttribute(c, r));
         }
     }
@@ -44,45 +59,49 @@ std::vector<qint64> gridInputs(const TRoom_OBJ& room, QSize size) {
             in.push_back(room.cell(1, r));
         }
     }
-    for (const std::unique_ptr<tpic_rec>& product : room.productCache) {
-        in.insert(in.end(), {product->id, product->orientation, product->picture.cacheKey()});
-    }
     return in;
 }
 
-// The objects as they are drawn; their selection is a mark.
-std::vector<qint64> objectInputs(const TRoom_OBJ& room) {
-    std::vector<qint64> in;
+// The objects as they are drawn (their selection is a mark), with their rectangles.
+std::vector<DrawnObject> drawnObjects(TRoom_OBJ& room) {
+    std::vector<DrawnObject> drawn;
     for (const std::unique_ptr<tdianqi_rec>& object : room.objects) {
-        in.insert(in.end(), {object->id, object->orientation, object->x, object->y, object->kind});
+        DrawnObject item{{object->id, object->orientation, object->x, object->y, object->kind},
+                         QRect()};
+        if (room.refreshObjectRectangles(*object)) {
+            const ObjectBox& box = object->canvasRect;
+            item.area = QRect(box.left, box.top, box.right - box.left, box.bottom - box.top);
+        }
+        drawn.push_back(item);
     }
-    return in;
+    return drawn;
 }
 
-// Copies an area between two pictures of the same size; rows of the same format are
-// copied as bytes.
-void copyArea(const QImage& from, QImage& to, const QRect& area) {
-    const QRect r = area.intersected(to.rect());
-    if (r.isEmpty()) {
-        return;
+// Adds the areas of the items that differ between two lists, both where an item was and
+// where it is.
+template <typename Item>
+void addChanged(QRegion& region, const std::vector<Item>& before, const std::vector<Item>& now,
+                const PixelScale& scale) {
+    const std::size_t common = std::min(before.size(), now.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        if (!(before[i] == now[i])) {
+            region += scale.aligned(before[i].area);
+            region += scale.aligned(now[i].area);
+        }
     }
-    if (from.format() != to.format() || from.depth() != 32) {
-        QPainter p(&to);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(r.topLeft(), from, r);
-        return;
+    for (std::size_t i = common; i < before.size(); ++i) {
+        region += scale.aligned(before[i].area);
     }
-    const std::size_t bytes = std::size_t(r.width()) * 4;
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        std::memcpy(to.scanLine(y) + std::size_t(r.left()) * 4,
-                    from.constScanLine(y) + std::size_t(r.left()) * 4, bytes);
+    for (std::size_t i = common; i < now.size(); ++i) {
+        region += scale.aligned(now[i].area);
     }
 }
 
-void reuse(QImage& image, QSize size, QImage::Format format) {
-    if (image.size() != size || image.format() != format) {
-        image = QImage(size, format);
+void reuse(QImage& image, const QImage& frame) {
+    if (image.size() != frame.size() || image.format() != frame.format()) {
+        image = QImage(frame.size(), frame.format());
     }
+    image.setDevicePixelRatio(frame.devicePixelRatio());
 }
 
 } // namespace
@@ -95,62 +114,125 @@ void TRoom_OBJ::dropRenderCache() {
     renderCache.reset();
 }
 
-void TRoom_OBJ::designPaint(Surface& surface) {
+QRegion TRoom_OBJ::designPaint(Surface& surface) {
     using namespace room_render;
+    // Whether the frame still shows what this room composed last, before anything is
+    // written to it.
+    const bool frameKept =
+        renderCache && renderCache->frameComposed && surface.image().cacheKey() == shownFrame;
     QImage& frame = surface.pixels();
+    const QRect whole(0, 0, surface.width(), surface.height());
     if (wall.pointCount() <= 2) {
         frame.fill(toQRgb(colors::White));
         productGhost = showSelectedProduct && currentProduct.id != -1;
-        return;
+        if (renderCache) {
+            renderCache->frameComposed = false;
+        }
+        return whole;
     }
     if (!renderCache) {
         renderCache.reset(new RenderCache);
     }
     RenderCache& kept = *renderCache;
-    kept.pictures.useScale(wall.paperWidth());
-    const QSize size = frame.size();
-    const bool gridChanged = kept.gridDrawnFor != gridInputs(*this, size);
-    if (gridChanged) {
-        reuse(kept.grid, size, frame.format());
-        drawGrid(*this, kept.grid, kept.pictures);
-        kept.overlay.build(*this, size, RenderTarget::Canvas);
-        kept.labels = lengthLabelsFor(*this, size, RenderTarget::Canvas);
+    const PixelScale scale(frame);
+    kept.pictures.useScale(wall.paperWidth(), scale.ratio());
+    // Larger than the canvas at any ratio; every copy is clipped to the pictures.
+    const QRect everywhere = frame.rect();
+
+    // The grid: drawn whole for a new view, else again where its cells changed.
+    QRegion changed;
+    bool everythingChanged = false;
+    const bool newView =
+        kept.viewDrawnFor != viewInputs(*this, whole.size(), scale.ratio()) || !scale.aligns();
+    if (newView || kept.cellsDrawnFor != cellInputs(*this)) {
+        // Laying out the cells normalises the grid and drawing fills the product cache, so
+        // the inputs are taken afterwards.
+        std::vector<DrawnCell> now = drawnCells(*this);
+        if (newView) {
+            reuse(kept.grid, frame);
+            reuse(kept.content, frame);
+            reuse(kept.layer, frame);
+            everythingChanged = true;
+        } else if (roomstyle == SquarePanelRoom) {
+            addChanged(changed, kept.cells, now, scale);
+        } else {
+            everythingChanged = true;
+        }
+        if (everythingChanged) {
+            changed = everywhere;
+        }
+        if (roomstyle == SquarePanelRoom) {
+            for (const QRect& area : changed) {
+                drawCellsIn(*this, kept.grid, kept.pictures, now, area);
+            }
+        } else {
+            drawGrid(*this, kept.grid, kept.pictures);
+        }
+        kept.cells = std::move(now);
+        if (newView) {
+            kept.overlay.build(*this, whole.size(), scale.ratio(), RenderTarget::Canvas);
+            kept.labels = lengthLabelsFor(*this, whole.size(), RenderTarget::Canvas);
+        }
+        kept.cellsDrawnFor = cellInputs(*this);
     }
-    if (gridChanged || kept.objectsDrawnFor != objectInputs(*this)) {
-        reuse(kept.content, size, frame.format());
-        copyArea(kept.grid, kept.content, kept.content.rect());
-        drawObjects(*this, kept.content, kept.pictures);
-        kept.objectsDrawnFor = objectInputs(*this);
-        reuse(kept.layer, size, frame.format());
-        copyArea(kept.content, kept.layer, kept.layer.rect());
+
+    // The objects over the grid, and the mask overlay and labels over them.
+    std::vector<DrawnObject> objects = drawnObjects(*this);
+    if (!everythingChanged) {
+        addChanged(changed, kept.objects, objects, scale);
+    }
+    kept.objects = std::move(objects);
+    for (const QRect& area : changed) {
+        copyPixels(kept.grid, kept.content, area);
+        drawObjectsIn(*this, kept.content, kept.pictures, area);
+        copyPixels(kept.content, kept.layer, area);
+        kept.overlay.drawOver(kept.layer, area);
         QPainter p(&kept.layer);
         preparePainter(p);
-        kept.overlay.drawOver(p, kept.layer.rect());
-        drawLengthLabels(p, kept.labels, kept.layer.rect());
+        p.setClipRect(area);
+        drawLengthLabels(p, kept.labels, area);
     }
-    // Drawing normalises the grid and fills the product cache, so the inputs are taken
-    // afterwards.
-    if (gridChanged) {
-        kept.gridDrawnFor = gridInputs(*this, size);
+
+    // The frame: the layer where it changed and where the marks of the last frame were;
+    // where marks lie now, the content with the marks under the mask and the labels.
+    QRegion drawn = frameKept ? changed : QRegion(everywhere);
+    for (const QRect& area : kept.marked) {
+        drawn += area;
     }
-    copyArea(kept.layer, frame, frame.rect());
-    // The marks lie under the mask and the labels: each of their areas is drawn again from
-    // the content up, with every mark that reaches into it.
     const CanvasMarks marks = collectCanvasMarks(*this);
+    QRegion marked;
     for (const QRect& area : marks.areas()) {
-        const QRect r = area.intersected(frame.rect());
-        if (r.isEmpty()) {
-            continue;
-        }
-        copyArea(kept.content, frame, r);
+        marked += scale.aligned(area.intersected(everywhere));
+    }
+    for (const QRect& area : drawn - marked) {
+        copyPixels(kept.layer, frame, area);
+    }
+    for (const QRect& area : marked) {
+        copyPixels(kept.content, frame, area);
         QPainter p(&frame);
         preparePainter(p);
-        p.setClipRect(r);
+        p.setClipRect(area);
         drawCanvasMarks(p, marks, kept.pictures);
-        kept.overlay.drawOver(p, r);
-        drawLengthLabels(p, kept.labels, r);
+        p.end();
+        kept.overlay.drawOver(frame, area);
+        p.begin(&frame);
+        preparePainter(p);
+        p.setClipRect(area);
+        drawLengthLabels(p, kept.labels, area);
     }
+    drawn += marked;
+    kept.marked.assign(marked.begin(), marked.end());
     if (tool == DesignViewTool) {
-        informationBox(frame, pointerPoint);
+        // Its text may reach a little past the box.
+        const QRect box = informationBox(frame, pointerPoint).adjusted(-3, -3, 3, 3);
+        if (!box.isEmpty()) {
+            kept.marked.push_back(scale.aligned(box));
+            drawn += kept.marked.back();
+        }
     }
+    // Products read for the first time while drawing join the product cache: the view
+    // is what it is now.
+    kept.viewDrawnFor = viewInputs(*this, whole.size(), scale.ratio());
+    kept.frameComposed = true;
+    return drawn.intersected(whole);
 }

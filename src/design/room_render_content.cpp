@@ -29,7 +29,8 @@ void canvasRectangle(QPainter& p, int x1, int y1, int x2, int y2, const QColor& 
 
 void drawProduct(QPainter& p, const QRect& target, const tpic_rec& product,
                  ScaledPictures& pictures) {
-    const QImage& picture = pictures.scaled(product, target.size());
+    const PixelScale scale(p.device()->devicePixelRatioF());
+    const QImage& picture = pictures.scaled(product, scale.toPixels(target).size());
     if (!picture.isNull()) {
         p.drawImage(target.topLeft(), picture);
     }
@@ -46,78 +47,131 @@ QFont songTiFont() {
 
 namespace {
 
+QPoint toCanvas(const TRoom_OBJ& room, int xCm, int yCm) {
+    return room.wall.planToCanvas({xCm, yCm});
+}
+
+QRect panelBlock(const TRoom_OBJ& room, const GridEdges& edges, GridCell anchor,
+                 const tpic_rec& product) {
+    const ObjectBox plan = edges.planBlock(anchor, product.width, product.height);
+    return QRect(toCanvas(room, plan.left, plan.top), toCanvas(room, plan.right, plan.bottom));
+}
+
+// Each quotient is rounded on its own, the edge and the size alike.
+QRect emptyCell(const TRoom_OBJ& room, const GridEdges& edges, int c, int r) {
+    const int left = GridEdges::toCm(edges.columnLeft(c));
+    const int top = GridEdges::toCm(edges.rowTop(r));
+    return QRect(toCanvas(room, left, top),
+                 toCanvas(room, left + GridEdges::toCm(room.columnWidth(c)),
+                          top + GridEdges::toCm(room.rowHeight(r))));
+}
+
+// The cells row by row: each panel at its anchor and each empty cell (an anchor that no
+// longer fits is one now) where it lies.
+std::vector<DrawnCell> layoutCells(TRoom_OBJ& room, const GridEdges& edges) {
+    struct Kept {
+        GridCell anchor;
+        const tpic_rec* product;
+    };
+    std::vector<Kept> kept;
+    room.normaliseCoveredCells(
+        [&kept](GridCell anchor, const tpic_rec& product, TRoom_OBJ::CellSpan) {
+            kept.push_back({anchor, &product});
+        });
+    std::vector<DrawnCell> drawn;
+    drawn.reserve(std::size_t(room.lastColumn - room.firstColumn + 1) *
+                  std::size_t(room.lastRow - room.firstRow + 1));
+    auto next = kept.cbegin();
+    for (int r = room.firstRow; r <= room.lastRow; ++r) {
+        for (int c = room.firstColumn; c <= room.lastColumn; ++c) {
+            DrawnCell cell{room.cell(c, r), room.cellAttribute(c, r), QRect(), nullptr};
+            if (next != kept.cend() && next->anchor.column == c && next->anchor.row == r) {
+                cell.panel = next->product;
+                cell.area = panelBlock(room, edges, next->anchor, *next->product);
+                ++next;
+            } else if (cell.value == -1) {
+                cell.area = emptyCell(room, edges, c, r);
+            }
+            drawn.push_back(cell);
+        }
+    }
+    return drawn;
+}
+
+// Draws the grid and the objects into a picture whose device pixel ratio sets the
+// resolution: positions are canvas pixels, the pictures are made at the physical size.
 class ContentPainter {
 public:
     ContentPainter(TRoom_OBJ& room, QImage& target, ScaledPictures& pictures)
-        : room_(room), target_(target), pictures_(pictures), edges_(room), pixels_(target),
-          painter_(&target) {
+        : room_(room), target_(target), pictures_(pictures), edges_(room),
+          pixels_(target, PixelScale(target)), painter_(&target) {
         preparePainter(painter_);
         painter_.setPen(QPen(toQColor(Lines), 0));
     }
 
     void drawGrid() {
-        painter_.fillRect(target_.rect(), ceiling_);
+        // Larger than the canvas whatever the pixel ratio; everything is clipped to the
+        // picture.
+        const QRect whole = target_.rect();
         switch (room_.roomstyle) {
         case SquarePanelRoom:
-            drawCells();
+            drawCellsIn(layoutCells(room_, edges_), whole);
             break;
         case StripsAlongColumns:
+            painter_.fillRect(whole, ceiling_);
             drawStripColumns();
             break;
         case StripsAlongRows:
+            painter_.fillRect(whole, ceiling_);
             drawStripRows();
             break;
         default:
+            painter_.fillRect(whole, ceiling_);
             break;
         }
     }
 
-    void drawObjects() {
+    // Everything drawn in the area is drawn again in the same order, clipped to it.
+    void drawCellsIn(const std::vector<DrawnCell>& cells, const QRect& area) {
+        pixels_.setClip(area);
+        painter_.setClipRect(area);
+        pixels_.fill(area, ceilingRgb_);
+        for (const DrawnCell& cell : cells) {
+            if (!cell.area.intersects(area)) {
+                continue;
+            }
+            if (cell.panel) {
+                drawPanel(cell.area, *cell.panel);
+            } else {
+                pixels_.fill(cell.area, ceilingRgb_);
+                pixels_.outline(cell.area, linesRgb_);
+            }
+        }
+        painter_.setClipping(false);
+        pixels_.setClip(target_.rect());
+    }
+
+    void drawObjectsIn(const std::optional<QRect>& area) {
+        if (area) {
+            painter_.setClipRect(*area);
+        }
         for (const std::unique_ptr<tdianqi_rec>& object : room_.objects) {
             const tpic_rec* product = room_.refreshObjectRectangles(*object);
             if (!product) {
                 continue;
             }
             const ObjectBox& box = object->canvasRect;
-            drawProduct(painter_,
-                        QRect(box.left, box.top, box.right - box.left, box.bottom - box.top),
-                        *product, pictures_);
-        }
-    }
-
-private:
-    QPoint toTarget(int xCm, int yCm) const { return room_.wall.planToCanvas({xCm, yCm}); }
-
-    struct KeptPanel {
-        GridCell anchor;
-        const tpic_rec* product;
-    };
-
-    // Normalisation decides which panels stay; the cells are then drawn row by row, each
-    // panel at its anchor and each empty cell (an anchor that no longer fits is one now)
-    // where it lies.
-    void drawCells() {
-        std::vector<KeptPanel> kept;
-        room_.normaliseCoveredCells(
-            [&kept](GridCell anchor, const tpic_rec& product, TRoom_OBJ::CellSpan) {
-                kept.push_back({anchor, &product});
-            });
-        auto next = kept.cbegin();
-        for (int r = room_.firstRow; r <= room_.lastRow; ++r) {
-            for (int c = room_.firstColumn; c <= room_.lastColumn; ++c) {
-                if (next != kept.cend() && next->anchor.column == c && next->anchor.row == r) {
-                    drawPanel(next->anchor, *next->product);
-                    ++next;
-                } else if (room_.cell(c, r) == -1) {
-                    drawEmptyCell(c, r);
-                }
+            const QRect target(box.left, box.top, box.right - box.left, box.bottom - box.top);
+            if (!area || target.intersects(*area)) {
+                drawProduct(painter_, target, *product, pictures_);
             }
         }
     }
 
-    void drawPanel(GridCell anchor, const tpic_rec& product) {
-        const ObjectBox plan = edges_.planBlock(anchor, product.width, product.height);
-        const QRect block(toTarget(plan.left, plan.top), toTarget(plan.right, plan.bottom));
+private:
+    QPoint toTarget(int xCm, int yCm) const { return toCanvas(room_, xCm, yCm); }
+
+    void drawPanel(const QRect& block, const tpic_rec& product) {
         const QRect inside = block.adjusted(1, 1, -1, -1);
         // A copied picture covers the whole inside, so only the outline is needed.
         pixels_.outline(block, linesRgb_);
@@ -127,26 +181,11 @@ private:
         }
     }
 
-    // Each quotient is rounded on its own, the edge and the size alike.
-    void drawEmptyCell(int c, int r) {
-        const int left = GridEdges::toCm(edges_.columnLeft(c));
-        const int top = GridEdges::toCm(edges_.rowTop(r));
-        const QPoint topLeft = toTarget(left, top);
-        const QPoint bottomRight = toTarget(left + GridEdges::toCm(room_.columnWidth(c)),
-                                            top + GridEdges::toCm(room_.rowHeight(r)));
-        cellRectangle(QRect(topLeft, bottomRight));
-    }
-
-    // Grey on the outermost pixels, dark blue inside, covering both corners.
-    void cellRectangle(const QRect& area) {
-        pixels_.fill(area, ceilingRgb_);
-        pixels_.outline(area, linesRgb_);
-    }
-
     // Whether the product's picture was copied into the area: it is opaque and present.
     bool copyOpaque(const QRect& area, const tpic_rec& product) {
-        const QImage& picture = pictures_.scaled(product, area.size());
-        return !picture.isNull() && pixels_.copy(area.topLeft(), picture);
+        const QImage& picture =
+            pictures_.scaled(product, PixelScale(target_).toPixels(area).size());
+        return !picture.isNull() && pixels_.copy(area, picture);
     }
 
     // Panels and strips: opaque pictures are copied, the others painted.
@@ -155,7 +194,6 @@ private:
             drawProduct(painter_, area, product, pictures_);
         }
     }
-
     // The strip entry of a column or row: a product id or -1; anything else is emptied.
     const tpic_rec* stripProduct(qint32& entry, int orientation) {
         if (entry < 0) {
@@ -228,12 +266,28 @@ private:
 
 } // namespace
 
+std::vector<DrawnCell> drawnCells(TRoom_OBJ& room) {
+    if (room.roomstyle != SquarePanelRoom) {
+        return {};
+    }
+    return layoutCells(room, GridEdges(room));
+}
+
 void drawGrid(TRoom_OBJ& room, QImage& target, ScaledPictures& pictures) {
     ContentPainter(room, target, pictures).drawGrid();
 }
 
+void drawCellsIn(TRoom_OBJ& room, QImage& target, ScaledPictures& pictures,
+                 const std::vector<DrawnCell>& cells, const QRect& area) {
+    ContentPainter(room, target, pictures).drawCellsIn(cells, area);
+}
+
 void drawObjects(TRoom_OBJ& room, QImage& target, ScaledPictures& pictures) {
-    ContentPainter(room, target, pictures).drawObjects();
+    ContentPainter(room, target, pictures).drawObjectsIn(std::nullopt);
+}
+
+void drawObjectsIn(TRoom_OBJ& room, QImage& target, ScaledPictures& pictures, const QRect& area) {
+    ContentPainter(room, target, pictures).drawObjectsIn(area);
 }
 
 } // namespace room_render
@@ -249,7 +303,7 @@ void TRoom_OBJ::designContent(QImage& target, RenderTarget kind) {
         renderCache.reset(new RenderCache);
     }
     ScaledPictures& pictures = renderCache->pictures;
-    pictures.useScale(wall.paperWidth());
+    pictures.useScale(wall.paperWidth(), target.devicePixelRatio());
     room_render::drawGrid(*this, target, pictures);
     room_render::drawObjects(*this, target, pictures);
     QPainter painter(&target);

@@ -88,10 +88,10 @@ std::optional<QStringList> TRoom_OBJ::informationLines(QPoint p) {
     return lines;
 }
 
-void TRoom_OBJ::informationBox(QImage& target, QPoint p) {
+QRect TRoom_OBJ::informationBox(QImage& target, QPoint p) {
     const std::optional<QStringList> lines = informationLines(p);
     if (!lines) {
-        return;
+        return {};
     }
     const QFont font = room_render::songTiFont();
     const QFontMetrics metrics(font);
@@ -100,11 +100,13 @@ void TRoom_OBJ::informationBox(QImage& target, QPoint p) {
         widest = std::max(widest, metrics.horizontalAdvance(line));
     }
     const int lineHeight = metrics.height() + 4;
+    const QRect box(QPoint(p.x(), p.y() + 17),
+                    QPoint(p.x() + widest + 10, p.y() + 23 + int(lines->size()) * lineHeight) -
+                        QPoint(1, 1));
     QPainter painter(&target);
     room_render::preparePainter(painter);
     // As much room right of the text as left of it: fonts that stand in for 宋体 run wider.
-    room_render::canvasRectangle(painter, p.x(), p.y() + 17, p.x() + widest + 10,
-                                 p.y() + 23 + int(lines->size()) * lineHeight,
+    room_render::canvasRectangle(painter, box.left(), box.top(), box.right() + 1, box.bottom() + 1,
                                  toQColor(colors::Black), toQColor(room_render::InfoBox));
     painter.setPen(toQColor(colors::Black));
     painter.setFont(font);
@@ -112,4 +114,5 @@ void TRoom_OBJ::informationBox(QImage& target, QPoint p) {
         painter.drawText(QPoint(p.x() + 5, p.y() + 22 + i * lineHeight + metrics.ascent()),
                          lines->at(i));
     }
+    return box;
 }

@@ -77,6 +77,7 @@ void drawLengthLabels(QPainter& p, const LengthLabels& labels, const QRect& area
 void TRoom_OBJ::lengthLabels(QImage& target, RenderTarget kind) {
     QPainter p(&target);
     room_render::preparePainter(p);
-    room_render::drawLengthLabels(p, room_render::lengthLabelsFor(*this, target.size(), kind),
-                                  target.rect());
+    room_render::drawLengthLabels(
+        p, room_render::lengthLabelsFor(*this, target.deviceIndependentSize().toSize(), kind),
+        target.rect());
 }

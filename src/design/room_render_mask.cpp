@@ -1,6 +1,7 @@
 #include "design/room_render.h"
 
 #include "core/arc_geometry.h"
+#include "design/room_render_pixels.h"
 #include "platform/flood_fill.h"
 
 #include <QLineF>
@@ -124,13 +125,15 @@ void drawDoorLeaf(QPainter& p, QPoint start, QPoint hinge) {
 
 } // namespace
 
-void MaskOverlay::build(TRoom_OBJ& room, QSize size, TRoom_OBJ::RenderTarget kind) {
-    if (overlay_.size() != size) {
-        overlay_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+void MaskOverlay::build(TRoom_OBJ& room, QSize size, qreal ratio, TRoom_OBJ::RenderTarget kind) {
+    const QSize pixels(int(std::ceil(size.width() * ratio)), int(std::ceil(size.height() * ratio)));
+    if (overlay_.size() != pixels) {
+        overlay_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     }
+    overlay_.setDevicePixelRatio(ratio);
     overlay_.fill(toQRgb(colors::White));
     if (room.wall.hasArcApex()) {
-        floodInside(room);
+        floodInside(room, size);
     } else {
         QPainter p(&overlay_);
         preparePainter(p);
@@ -144,7 +147,7 @@ void MaskOverlay::build(TRoom_OBJ& room, QSize size, TRoom_OBJ::RenderTarget kin
 
 // The outline is drawn in black and its inside flooded with the key colour, which then
 // becomes see-through.
-void MaskOverlay::floodInside(TRoom_OBJ& room) {
+void MaskOverlay::floodInside(TRoom_OBJ& room, QSize size) {
     {
         QPainter p(&overlay_);
         preparePainter(p);
@@ -156,14 +159,19 @@ void MaskOverlay::floodInside(TRoom_OBJ& room) {
         const QPoint plan = room.wall.canvasToPlan(target);
         return room.insideMask(plan.x(), plan.y());
     };
+    const PixelScale scale(overlay_);
+    const auto flood = [this, &scale](QPoint target) {
+        const QPoint at = scale.toPixel(target);
+        flood::fillToBorder(overlay_, at.x(), at.y(), colors::Black, MaskKey);
+    };
     for (const QPoint seed : seedPoints(room)) {
         if (inside(seed)) {
-            flood::fillToBorder(overlay_, seed.x(), seed.y(), colors::Black, MaskKey);
+            flood(seed);
         }
     }
-    for (const QPoint probe : probePoints(overlay_.size(), inside)) {
+    for (const QPoint probe : probePoints(size, inside)) {
         if (inside(probe)) {
-            flood::fillToBorder(overlay_, probe.x(), probe.y(), colors::Black, MaskKey);
+            flood(probe);
             break;
         }
     }
@@ -204,15 +212,14 @@ void MaskOverlay::drawOpenings(TRoom_OBJ& room, TRoom_OBJ::RenderTarget kind) {
     }
 }
 
-void MaskOverlay::drawOver(QPainter& p, const QRect& area) const {
-    p.drawImage(area.topLeft(), overlay_, area);
+void MaskOverlay::drawOver(QImage& target, const QRect& area) const {
+    blendPixels(overlay_, target, area);
 }
 
 } // namespace room_render
 
 void TRoom_OBJ::roomMaskOverlay(QImage& target, RenderTarget kind) {
     room_render::MaskOverlay overlay;
-    overlay.build(*this, target.size(), kind);
-    QPainter p(&target);
-    overlay.drawOver(p, target.rect());
+    overlay.build(*this, target.deviceIndependentSize().toSize(), target.devicePixelRatio(), kind);
+    overlay.drawOver(target, target.rect());
 }

@@ -37,14 +37,15 @@ const QImage& ScaledPictures::scaled(const tpic_rec& product, QSize size) {
     const QImage source = product.transparent
                               ? keyedPicture(product.picture, product.transparentColor)
                               : product.picture.convertToFormat(QImage::Format_RGB32);
-    return copies_
-        .emplace(key, source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
-        .first->second;
+    QImage copy = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    copy.setDevicePixelRatio(ratio_);
+    return copies_.emplace(key, std::move(copy)).first->second;
 }
 
-void ScaledPictures::useScale(int paperWidth) {
-    if (paperWidth != paperWidth_) {
+void ScaledPictures::useScale(int paperWidth, qreal ratio) {
+    if (paperWidth != paperWidth_ || ratio != ratio_) {
         copies_.clear();
         paperWidth_ = paperWidth;
+        ratio_ = ratio;
     }
 }

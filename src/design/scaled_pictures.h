@@ -15,10 +15,12 @@ struct tpic_rec;
 // scaling, so its copy is premultiplied ARGB; the others stay RGB32.
 class ScaledPictures {
 public:
-    // Null when the product has no picture or the size is empty.
+    // Null when the product has no picture or the size (physical pixels) is empty. The
+    // copy carries the device pixel ratio of the scale.
     const QImage& scaled(const tpic_rec& product, QSize size);
-    // Forgets every copy when the scale they were made for changes.
-    void useScale(int paperWidth);
+    // Forgets every copy when the scale they were made for changes: the plan's width in
+    // canvas pixels or the device pixel ratio.
+    void useScale(int paperWidth, qreal ratio = 1);
     void clear() { copies_.clear(); }
 
 private:
@@ -29,5 +31,6 @@ private:
 
     std::map<Key, QImage> copies_;
     int paperWidth_ = 0;
+    qreal ratio_ = 1;
     QImage none_;
 };

@@ -34,18 +34,41 @@ double rayAngle(double cx, double cy, int x, int y) {
 
 Surface::Surface() = default;
 
-Surface::Surface(int width, int height, TColor fill) {
-    resize(width, height, fill);
+Surface::Surface(int width, int height, TColor fill, qreal ratio) {
+    resize(width, height, fill, ratio);
 }
 
 Surface::~Surface() {
     endPainting();
 }
 
-void Surface::resize(int width, int height, TColor fill) {
+void Surface::resize(int width, int height, TColor fill, qreal ratio) {
     endPainting();
-    image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    width_ = std::max(width, 1);
+    height_ = std::max(height, 1);
+    ratio_ = std::max(ratio, qreal(1));
+    image_ = QImage(int(std::ceil(width_ * ratio_)), int(std::ceil(height_ * ratio_)),
+                    QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio_);
     image_.fill(toQRgb(fill));
+}
+
+QPoint Surface::physical(int x, int y) const {
+    return QPoint(int(std::floor((x + 0.5) * ratio_)), int(std::floor((y + 0.5) * ratio_)));
+}
+
+void Surface::setClip(const QRegion& region) {
+    clip_ = region;
+    if (painter_) {
+        applyState(*painter_);
+    }
+}
+
+void Surface::clearClip() {
+    clip_.reset();
+    if (painter_) {
+        applyState(*painter_);
+    }
 }
 
 const QImage& Surface::image() {
@@ -93,6 +116,11 @@ void Surface::applyState(QPainter& p) const {
         p.setBrush(toQColor(brushColor_));
     }
     p.setFont(font_);
+    if (clip_) {
+        p.setClipRegion(*clip_);
+    } else {
+        p.setClipping(false);
+    }
 }
 
 void Surface::setPen(TColor color, int width, PenStyle style) {
@@ -255,20 +283,32 @@ void Surface::drawTransparent(const QRect& target, const QImage& picture, TColor
 
 TColor Surface::pixel(int x, int y) {
     endPainting();
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) {
         return colors::White;
     }
-    return fromQRgb(image_.pixel(x, y));
+    const QPoint at = physical(x, y);
+    return fromQRgb(
+        image_.pixel(std::min(at.x(), image_.width() - 1), std::min(at.y(), image_.height() - 1)));
 }
 
+// Every physical pixel of the canvas pixel.
 void Surface::setPixel(int x, int y, TColor color) {
     endPainting();
-    if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height()) {
-        image_.setPixel(x, y, toQRgb(color));
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) {
+        return;
+    }
+    const auto edge = [this](int v) { return int(std::round(v * ratio_)); };
+    const QRect area = QRect(QPoint(edge(x), edge(y)), QPoint(edge(x + 1) - 1, edge(y + 1) - 1))
+                           .intersected(image_.rect());
+    for (int py = area.top(); py <= area.bottom(); ++py) {
+        for (int px = area.left(); px <= area.right(); ++px) {
+            image_.setPixel(px, py, toQRgb(color));
+        }
     }
 }
 
 void Surface::floodFill(int x, int y, TColor border) {
     endPainting();
-    flood::fillToBorder(image_, x, y, border, brushColor_);
+    const QPoint at = physical(x, y);
+    flood::fillToBorder(image_, at.x(), at.y(), border, brushColor_);
 }

@@ -6,10 +6,12 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QVector>
 
 #include <memory>
+#include <optional>
 
 class QPainter;
 
@@ -20,23 +22,31 @@ enum class PenStyle { Solid, Dash, Dot, DashDot, Clear };
 // transparent picture drawing, pixel reads and flood fill. Antialiasing is off so
 // colours are exact. Rectangles follow the canvas convention: (x1, y1, x2, y2) covers
 // columns x1 .. x2 - 1 and rows y1 .. y2 - 1.
+// Coordinates are canvas pixels. On a screen with a device pixel ratio above 1 the image
+// holds that many physical pixels per canvas pixel and everything is drawn at the
+// physical resolution.
 class Surface {
 public:
     Surface();
-    Surface(int width, int height, TColor fill = colors::White);
+    Surface(int width, int height, TColor fill = colors::White, qreal ratio = 1);
     ~Surface();
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    qreal ratio() const { return ratio_; }
     // Resizes and clears to `fill`.
-    void resize(int width, int height, TColor fill = colors::White);
+    void resize(int width, int height, TColor fill = colors::White, qreal ratio = 1);
 
-    // The picture as drawn so far.
+    // The picture as drawn so far, at the physical resolution.
     const QImage& image();
-    // Direct pixel access; ends any painting in progress.
+    // Direct access to the physical pixels; ends any painting in progress.
     QImage& pixels();
+    // Limits what the drawing operations below change to `region` (canvas pixels); fill()
+    // and pixel writes are not limited.
+    void setClip(const QRegion& region);
+    void clearClip();
 
     void setPen(TColor color, int width = 1, PenStyle style = PenStyle::Solid);
     void setBrush(TColor color);
@@ -75,7 +85,14 @@ private:
     void endPainting();
     void applyState(QPainter& p) const;
 
+    // The physical pixel at the middle of a canvas pixel.
+    QPoint physical(int x, int y) const;
+
     QImage image_;
+    int width_ = 0;
+    int height_ = 0;
+    qreal ratio_ = 1;
+    std::optional<QRegion> clip_;
     std::unique_ptr<QPainter> painter_;
     TColor penColor_ = colors::Black;
     int penWidth_ = 1;

@@ -52,11 +52,18 @@ bool RoomCanvasWidget::canDraw() const {
     return isVisible() && width() > 0 && height() > 0;
 }
 
+// The frame has the screen's physical pixels, so that the design is drawn at the
+// screen's resolution instead of being enlarged.
 Surface& RoomCanvasWidget::surface() {
-    if (surface_.width() != width() || surface_.height() != height()) {
-        surface_.resize(std::max(1, width()), std::max(1, height()));
+    const qreal ratio = devicePixelRatioF();
+    if (surface_.width() != width() || surface_.height() != height() || surface_.ratio() != ratio) {
+        surface_.resize(std::max(1, width()), std::max(1, height()), colors::White, ratio);
     }
     return surface_;
+}
+
+void RoomCanvasWidget::present(const QRegion& changed) {
+    update(changed);
 }
 
 void RoomCanvasWidget::setPointerShape(int shape) {
@@ -87,11 +94,17 @@ void RoomCanvasWidget::notifyParent() {
 
 void RoomCanvasWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (room_ && surface_.width() == width() && surface_.height() == height()) {
-        p.drawImage(0, 0, surface_.image());
-    } else {
+    if (!room_) {
         p.fillRect(rect(), Qt::white);
+        return;
     }
+    // A window moved to a screen of another pixel ratio gets a new frame first.
+    if (surface_.width() != width() || surface_.height() != height() ||
+        surface_.ratio() != devicePixelRatioF()) {
+        room_->paint();
+    }
+    // Only the region asked for is copied: the painter is clipped to it.
+    p.drawImage(0, 0, surface_.image());
 }
 
 void RoomCanvasWidget::resizeEvent(QResizeEvent* event) {

@@ -28,7 +28,7 @@ public:
     int height() const override { return QWidget::height(); }
     bool canDraw() const override;
     Surface& surface() override;
-    void present() override { update(); }
+    void present(const QRegion& changed) override;
     void setPointerShape(int shape) override;
     void showPopup(MenuModel& menu, QPoint at) override;
     void notifyParent() override;

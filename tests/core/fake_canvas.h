@@ -14,7 +14,7 @@ public:
     int height() const override { return surface_.height(); }
     bool canDraw() const override { return drawable; }
     Surface& surface() override { return surface_; }
-    void present() override { ++presented; }
+    void present(const QRegion&) override { ++presented; }
     void setPointerShape(int shape) override { pointerShape = shape; }
     void showPopup(MenuModel& menu, QPoint at) override {
         shownPopup = &menu;

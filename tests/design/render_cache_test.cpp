@@ -15,14 +15,7 @@ const QRect DesignArea(2, 2, 796, 570);
 class KeptLayer : public RenderTest {
 protected:
     KeptLayer() {
-        useOutline({{900, 900},
-                    {1000, 900},
-                    {1200, 900},
-                    {1200, 1000},
-                    {1200, 1100},
-                    {1200, 1200},
-                    {900, 1200}},
-                   {DoorEnd, DoorEnd, PlainCorner, WindowEnd, WindowEnd, PlainCorner, PlainCorner});
+        useOutlineWithOpenings();
         placeEverywhere(*room, Panel, 31, 31, 40, 35);
         room->currentProduct = {TallPanel, KindSquarePanel, 0};
         room->placePanel({33, 37}, 0);

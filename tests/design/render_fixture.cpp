@@ -48,7 +48,7 @@ void paint_sample::addProducts(TestLibrary& library) {
                        picture::writeBmp(filled(50, 15, StripColour)), 8, QStringLiteral("米"));
 }
 
-RenderTest::RenderTest(int roomMode) {
+RenderTest::RenderTest(int roomMode, qreal ratio) : canvas(800, 600, ratio) {
     paint_sample::addProducts(library);
     RoomContext context;
     context.canvas = &canvas;
@@ -64,13 +64,25 @@ void RenderTest::useOutline(const QList<QPoint>& corners, const QList<quint8>& k
     room->setTool(FirstDesignTool);
 }
 
+void RenderTest::useOutlineWithOpenings() {
+    useOutline({{900, 900},
+                {1000, 900},
+                {1200, 900},
+                {1200, 1000},
+                {1200, 1100},
+                {1200, 1200},
+                {900, 1200}},
+               {DoorEnd, DoorEnd, PlainCorner, WindowEnd, WindowEnd, PlainCorner, PlainCorner});
+}
+
 const QImage& RenderTest::painted() {
     room->paint();
     return canvas.surface().image();
 }
 
-QImage freshDesign(TRoom_OBJ& room, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+QImage freshDesign(TRoom_OBJ& room, QSize size, qreal ratio) {
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(toQRgb(colors::White));
     room.wall.refreshCanvasPoints();
     room.designContent(image, TRoom_OBJ::RenderTarget::Canvas);

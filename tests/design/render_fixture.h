@@ -14,13 +14,14 @@
 // A canvas for rendering tests: an off-screen surface that counts the frames shown.
 class RenderCanvas : public RoomCanvas {
 public:
-    RenderCanvas(int width, int height) : surface_(width, height) {}
+    RenderCanvas(int width, int height, qreal ratio = 1)
+        : surface_(width, height, colors::White, ratio) {}
 
     int width() const override { return surface_.width(); }
     int height() const override { return surface_.height(); }
     bool canDraw() const override { return true; }
     Surface& surface() override { return surface_; }
-    void present() override { ++presented; }
+    void present(const QRegion&) override { ++presented; }
     void setPointerShape(int) override {}
     void showPopup(MenuModel&, QPoint) override {}
     void notifyParent() override {}
@@ -54,20 +55,23 @@ void addProducts(TestLibrary& library);
 // cells (columns and rows 31..40), in design mode.
 class RenderTest : public ::testing::Test {
 protected:
-    explicit RenderTest(int roomMode = SquarePanelRoom);
+    explicit RenderTest(int roomMode = SquarePanelRoom, qreal ratio = 1);
 
     void useOutline(const QList<QPoint>& corners, const QList<quint8>& kinds = {});
+    // The square room with a door on its top wall and a window on its right wall.
+    void useOutlineWithOpenings();
     TColor at(int x, int y) { return canvas.surface().pixel(x, y); }
     // Paints the canvas and returns its pixels.
     const QImage& painted();
 
     TestLibrary library;
-    RenderCanvas canvas{800, 600};
+    RenderCanvas canvas;
     std::unique_ptr<TRoom_OBJ> room;
 };
 
 // The design part of the frame drawn step by step in the order of a fresh paint: content
-// with the marks, mask overlay, labels and, with the view tool, the information box.
-QImage freshDesign(TRoom_OBJ& room, QSize size);
+// with the marks, mask overlay, labels and, with the view tool, the information box; at a
+// device pixel ratio, in physical pixels.
+QImage freshDesign(TRoom_OBJ& room, QSize size, qreal ratio = 1);
 // The first pixel that differs inside `area`, or none.
 std::optional<QPoint> firstDifference(const QImage& a, const QImage& b, const QRect& area);
