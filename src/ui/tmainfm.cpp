@@ -389,11 +389,8 @@ void Tmainfm::wireRoomCommands() {
         room.setTool(ToolEditWalls);
         room.paint();
     });
-    onRoom("N73", [](TRoom_OBJ& room) {
-        if (room.editMode != EditDesign) {
-            room.clearWalls();
-        }
-    });
+    // In design mode the command clears the products and keeps the walls.
+    onRoom("N73", [](TRoom_OBJ& room) { room.clearWalls(); });
     onRoom("changeRoomMode", [this](TRoom_OBJ& room) {
         room.changeRoomMode(TRoom_OBJ::ModeChangeEntry::ModeOnly);
         pages_->setTabText(pages_->currentIndex(), room.getName());
