@@ -75,6 +75,7 @@ TEST(MainProject, ANewCustomerWithTwoRoomsIsSavedAndOpensAgainAfterARestart) {
         EXPECT_EQ(main.project().customer.proid, QStringLiteral("007"));
         main.getActiveOBJ()->makeRectangle(400, 300);
         main.getActiveOBJ()->roomModified = true;
+        onNextModal([](QDialog& newRoom) { newRoom.accept(); });
         trigger(main, "N11");
         ASSERT_EQ(main.rooms().size(), 2u);
         main.getActiveOBJ()->makeRectangle(250, 200);
