@@ -122,7 +122,9 @@ void Tmainfm::wireProjectCommands() {
     on("N27", [this] { N27Click(); });
     on("ToolButton17", [this] { ToolButton17Click(); });
     on("savebt", [this] {
-        project_->savebtClick();
+        if (project_->savebtClick()) {
+            setCustomerCommands(true);
+        }
         refreshWorkspace();
     });
     on("N34", [this] {

@@ -44,11 +44,13 @@ void MainProjectView::roomAdded(int index, TRoom_OBJ& room) {
 
 void MainProjectView::roomRemoving(int index) {
     TRoom_OBJ* room = window_.project_->room_list[std::size_t(index)].room.get();
-    if (window_.active_ == room) {
+    QWidget* page = window_.pages_->widget(index + 1);
+    // The shared canvas may still stand on the page after its room was left.
+    if (window_.active_ == room || page->isAncestorOf(window_.canvas_) ||
+        page->isAncestorOf(window_.statisticsPanel_)) {
         window_.detachCanvas();
     }
     const QSignalBlocker detached(window_.pages_);
-    QWidget* page = window_.pages_->widget(index + 1);
     window_.pages_->removeTab(index + 1);
     delete page;
 }

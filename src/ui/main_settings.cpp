@@ -1,10 +1,10 @@
 // What the settings window changes in the main window: the held settings it pushes and
 // the open rooms that saving settings updates.
 
+#include "quote/open_project.h"
 #include "quote/setup_form.h"
 #include "quote/startup_session.h"
 #include "ui/product_picker_panel.h"
-#include "quote/open_project.h"
 #include "ui/tmainfm.h"
 #include "ui/tnewroomfm.h"
 
@@ -25,6 +25,8 @@ SettingsSaveHooks Tmainfm::settingsSaveHooks() {
     SettingsSaveHooks hooks;
     // Later rooms take both values from the held settings when they are created.
     hooks.applyToRooms = [this](int history, int minCoverage) {
+        // The open project takes the stored coverage, as rooms made later do.
+        project_->customer.ming = minCoverage;
         for (const RoomEntry& entry : project_->room_list) {
             entry.room->undoLimit = history;
             entry.room->minimumCoverage = minCoverage;

@@ -135,12 +135,19 @@ TEST(MainProject, TheRoomChecksExcludeRoomsAndClosingAsksAboutUnsavedChanges) {
     EXPECT_EQ(main.rooms()[1].room->not_Cacl, 1);
     EXPECT_EQ(main.pageControl()->currentIndex(), 0);
 
-    main.customerPage()->findChild<QLineEdit*>(QStringLiteral("name"))->setText(
-        QStringLiteral("赵六"));
+    auto* name = main.customerPage()->findChild<QLineEdit*>(QStringLiteral("name"));
+    name->setText(QStringLiteral("赵"));
+    EXPECT_TRUE(main.projectEdited());
+    EXPECT_FALSE(main.actions()["N90"]->isEnabled()) << "no customer is stored yet";
+    trigger(main, "savebt");
+    EXPECT_FALSE(main.projectEdited());
+    ASSERT_TRUE(main.actions()["N90"]->isEnabled());
+    name->setText(QStringLiteral("赵六"));
     EXPECT_TRUE(main.projectEdited());
     EXPECT_EQ(main.project().customer.name, QStringLiteral("赵六"));
     prompts.answerThreeWay(Prompts::Cancel);
     trigger(main, "N90");
+    ASSERT_FALSE(prompts.shown.isEmpty());
     EXPECT_EQ(prompts.shown.last(), QStringLiteral("threeway:当前客户赵六已修改,是否保存?"));
     EXPECT_EQ(main.rooms().size(), 2u) << "cancelled: nothing closed";
     prompts.answerThreeWay(Prompts::No);
