@@ -12,9 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes = fuzzBytes(data, size);
     for (TRoom_OBJ* room : {squares.get(), strips.get()}) {
         room->objects.clear();
-        prompts.messages = 0;
+        prompts.messages.clear();
         const bool valid = room->readDianqi(&bytes);
-        checkMessages(valid, prompts.messages);
+        checkMessages(valid, int(prompts.messages.size()));
         if (!valid) {
             continue;
         }

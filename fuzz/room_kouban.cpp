@@ -15,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes = fuzzBytes(data, size);
     for (const std::unique_ptr<TRoom_OBJ>& room : rooms) {
         resetFuzzRoom(*room);
-        prompts.messages = 0;
+        prompts.messages.clear();
         const bool valid = room->readKouban(&bytes);
-        checkMessages(valid, prompts.messages);
+        checkMessages(valid, int(prompts.messages.size()));
         if (!valid) {
             continue;
         }

@@ -1,10 +1,10 @@
 #pragma once
 
 // What the room record fuzz targets share: a room to read into and a Prompts that
-// counts the messages shown.
+// keeps the messages shown.
 
 #include "core/troom_obj.h"
-#include "platform/prompts.h"
+#include "platform/cautious_prompts.h"
 
 #include <QByteArray>
 
@@ -12,25 +12,8 @@
 #include <cstdint>
 #include <memory>
 
-// Counts messages; every question gets the cautious answer.
-class MessageCounter : public Prompts {
-public:
-    int messages = 0;
-
-    void message(const QString&) override { ++messages; }
-    bool confirm(const QString&) override { return false; }
-    ThreeWay askThreeWay(const QString&) override { return Cancel; }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<double> inputNumber(const QString&, const QString&, double, double, double,
-                                      int) override {
-        return std::nullopt;
-    }
-    QString chooseOpenFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString chooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
+// Keeps the messages; every question gets the cautious answer.
+using MessageCounter = CautiousPrompts;
 
 // A room without canvas or library on a grid of 300 mm cells; its messages go to
 // `prompts`. Rooms are large (a 1001 x 1001 grid and a 2000 x 2000 mask), so each target

@@ -8,9 +8,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::unique_ptr<TRoom_OBJ> copy = makeFuzzRoom(prompts, SquarePanelRoom);
 
     const QByteArray bytes = fuzzBytes(data, size);
-    prompts.messages = 0;
+    prompts.messages.clear();
     const bool valid = room->readWall(&bytes, QStringLiteral("客厅"), StripsAlongColumns);
-    checkMessages(valid, prompts.messages);
+    checkMessages(valid, int(prompts.messages.size()));
     if (room->roomstyle != StripsAlongColumns || room->getName() != QStringLiteral("客厅")) {
         __builtin_trap();
     }

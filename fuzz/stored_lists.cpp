@@ -41,18 +41,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static MessageCounter prompts;
     const QByteArray bytes = fuzzBytes(data, size);
 
-    prompts.messages = 0;
+    prompts.messages.clear();
     const QList<Ppdu_id> lines = stored_lists::decodeBillLines(bytes, &prompts);
     const QList<otherrec> items = stored_lists::decodeOtherItems(bytes, &prompts);
-    if (prompts.messages > 2) {
+    if (prompts.messages.size() > 2) {
         __builtin_trap();
     }
-    prompts.messages = 0;
+    prompts.messages.clear();
     const QList<Ppdu_id> linesAgain =
         stored_lists::decodeBillLines(stored_lists::encodeBillLines(lines), &prompts);
     const QList<otherrec> itemsAgain =
         stored_lists::decodeOtherItems(stored_lists::encodeOtherItems(items), &prompts);
-    if (prompts.messages != 0 || !sameEntries(lines, linesAgain) ||
+    if (!prompts.messages.isEmpty() || !sameEntries(lines, linesAgain) ||
         !sameEntries(items, itemsAgain)) {
         __builtin_trap();
     }
