@@ -1,5 +1,6 @@
 #include "bench_library.h"
 #include "core/troom_obj.h"
+#include "no_window.h"
 #include "platform/cautious_prompts.h"
 #include "platform/database.h"
 #include "platform/picture.h"
@@ -26,26 +27,6 @@ namespace {
 constexpr int Panel = 1;
 constexpr int Appliance = 2;
 constexpr int Rooms = 50;
-
-class NoWindow : public ProjectView {
-public:
-    explicit NoWindow(Database& library) : library_(library) {}
-    RoomContext roomContext() override {
-        RoomContext context;
-        context.library = &library_;
-        return context;
-    }
-    void roomAdded(int, TRoom_OBJ&) override {}
-    void roomRemoving(int) override {}
-    void roomRetitled(int, const QString&) override {}
-    void activate(int) override {}
-    void customerChanged() override {}
-    void editedChanged(bool) override {}
-    void progress(int, int) override {}
-
-private:
-    Database& library_;
-};
 
 // The store with the crowd of other customers, made once for every benchmark.
 class BenchStore {

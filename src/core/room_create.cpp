@@ -13,10 +13,7 @@
 TRoom_OBJ::TRoom_OBJ(const RoomContext& context, int columnWidth, int rowHeight, int roomMode,
                      bool stripFreeMode)
     : roomstyle(roomMode), canvas(context.canvas), stripFreeMode(stripFreeMode),
-      mask(MaskSide, MaskSide, QImage::Format_RGB32), library(context.library),
-      cells(std::size_t(GridSide) * GridSide, -1), cellAttributes(cells.size(), 0),
-      prompts(context.prompts) {
-    mask.fill(toQRgb(colors::White)); // the mask of the empty outline
+      library(context.library), prompts(context.prompts) {
     maskRevision = wall.revision();
     wall.setPaperWidth(context.initialPaperWidth);
 

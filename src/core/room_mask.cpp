@@ -23,6 +23,17 @@ void TRoom_OBJ::rebuildMask() {
     drawMask({});
 }
 
+namespace {
+
+// The part of the plan a mask for `outline` must cover: its bounds with two pixels of
+// margin for the outline's own pixels, within the plan.
+QRect maskWindow(const QPainterPath& outline) {
+    const QRect plan(0, 0, TRoom_OBJ::MaskSide, TRoom_OBJ::MaskSide);
+    return outline.boundingRect().toAlignedRect().adjusted(-2, -2, 2, 2) & plan;
+}
+
+} // namespace
+
 void TRoom_OBJ::drawMask(const QList<QRect>& areas) {
     QPainterPath outline;
     if (wall.hasArcApex()) {
@@ -32,29 +43,46 @@ void TRoom_OBJ::drawMask(const QList<QRect>& areas) {
         outline.addPolygon(QPolygonF(QPolygon(wall.corners())));
         outline.closeSubpath();
     }
+    if (areas.isEmpty()) {
+        // A whole drawing sizes the bitmap to the outline: a room of a few metres keeps a
+        // few megabytes instead of the whole plan.
+        const QRect window = wall.pointCount() > 0 ? maskWindow(outline) : QRect();
+        maskOrigin = window.topLeft();
+        mask = window.isEmpty() ? QImage() : QImage(window.size(), QImage::Format_RGB32);
+    }
+    maskRevision = wall.revision();
+    if (mask.isNull()) {
+        return;
+    }
+    const QRect window(maskOrigin, mask.size());
     // The plan less the outline, so that every pixel is filled once, white or black.
     QPainterPath outside;
-    outside.addRect(mask.rect());
+    outside.addRect(window);
     outside.addPath(outline);
     QPainter painter(&mask);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.translate(-maskOrigin);
     // Each area is drawn exactly as the whole mask would be there.
-    for (const QRect& area : areas.isEmpty() ? QList<QRect>{mask.rect()} : areas) {
+    for (const QRect& area : areas.isEmpty() ? QList<QRect>{window} : areas) {
         painter.setClipRect(area);
         painter.fillPath(outside, toQColor(colors::White));
         painter.fillPath(outline, toQColor(colors::Black));
         painter.strokePath(outline, QPen(toQColor(colors::Red), 0));
     }
-    maskRevision = wall.revision();
 }
 
 void TRoom_OBJ::followOutline(const QList<QPoint>& drawnCorners, const QList<quint8>& drawnKinds) {
     const QList<QPoint>& corners = wall.corners();
-    // Arcs reach beyond their corners: a changed arc room is drawn whole.
+    // Arcs reach beyond their corners: a changed arc room is drawn whole, and so is an
+    // outline that leaves the part of the plan the bitmap covers.
     const bool arcs =
         wall.hasArcApex() || std::any_of(drawnKinds.cbegin(), drawnKinds.cend(), isArcApex);
+    const QRect window(maskOrigin, mask.size());
+    const QRect needed =
+        QPolygon(corners).boundingRect().adjusted(-2, -2, 2, 2) & QRect(0, 0, MaskSide, MaskSide);
     if (drawnCorners.size() != corners.size() ||
-        (arcs && (drawnCorners != corners || drawnKinds != wall.kinds()))) {
+        (arcs && (drawnCorners != corners || drawnKinds != wall.kinds())) ||
+        !window.contains(needed)) {
         rebuildMask();
         return;
     }
@@ -69,7 +97,7 @@ void TRoom_OBJ::followOutline(const QList<QPoint>& drawnCorners, const QList<qui
             continue;
         }
         const QPolygon ends({drawnCorners[i], drawnCorners[j], corners[i], corners[j]});
-        swept += ends.boundingRect().adjusted(-2, -2, 2, 2) & mask.rect();
+        swept += ends.boundingRect().adjusted(-2, -2, 2, 2) & window;
     }
     if (swept.isEmpty()) {
         maskRevision = wall.revision();
@@ -111,8 +139,9 @@ QPainterPath TRoom_OBJ::tracedOutline() const {
 }
 
 TColor TRoom_OBJ::maskPixel(int x, int y) const {
-    if (x < 0 || y < 0 || x >= mask.width() || y >= mask.height()) {
+    const QPoint at = QPoint(x, y) - maskOrigin;
+    if (!mask.valid(at)) {
         return colors::White;
     }
-    return fromQRgb(mask.pixel(x, y));
+    return fromQRgb(mask.pixel(at));
 }

@@ -304,8 +304,8 @@ public:
     }
 
 private:
-    std::vector<qint32> cells_;
-    std::vector<quint8> attributes_;
+    BlockGrid<qint32> cells_;
+    BlockGrid<quint8> attributes_;
     QList<QPoint> corners_;
     QList<quint8> kinds_;
     qint32 roomMode_;

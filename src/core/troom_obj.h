@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/block_grid.h"
 #include "core/current_product.h"
 #include "core/menu_model.h"
 #include "core/room_creation.h"
@@ -124,12 +125,10 @@ public:
     static int rulerStepForZoom(int zoomLevel);
 
     // Grid. Column widths are the entries (c, 0), row heights (0, r), both in mm.
-    qint32& cell(int column, int row) { return cells[column * GridSide + row]; }
-    qint32 cell(int column, int row) const { return cells[column * GridSide + row]; }
-    quint8& cellAttribute(int column, int row) { return cellAttributes[column * GridSide + row]; }
-    quint8 cellAttribute(int column, int row) const {
-        return cellAttributes[column * GridSide + row];
-    }
+    qint32& cell(int column, int row) { return cells(column, row); }
+    qint32 cell(int column, int row) const { return cells(column, row); }
+    quint8& cellAttribute(int column, int row) { return cellAttributes(column, row); }
+    quint8 cellAttribute(int column, int row) const { return cellAttributes(column, row); }
     qint32 columnWidth(int column) const { return cell(column, 0); }
     qint32 rowHeight(int row) const { return cell(0, row); }
     // The column whose running width sum from column 1 first reaches x * 10 mm (a
@@ -478,7 +477,11 @@ public:
     bool stripFreeMode = false;
     troom_Wall wall;
     QString title;
-    QImage mask;              // MaskSide² RGB32: white outside, black inside, red on the outline
+    // RGB32, one pixel per plan cm: white outside, black inside, red on the outline. It
+    // covers only the outline's bounds within the MaskSide² plan, from `maskOrigin`;
+    // beyond it everything is outside.
+    QImage mask;
+    QPoint maskOrigin;
     quint64 maskRevision = 0; // the outline revision the mask was drawn for
     qint32 undoLimit = 20;
     QString hintText;
@@ -502,8 +505,8 @@ public:
     std::vector<std::unique_ptr<tpic_rec>> productCache;
     QPoint rectangleStart{NoRectangleStart, 0}; // of a rectangular room drag
     QPoint pressPoint;                          // of the last press in design mode
-    std::vector<qint32> cells;                  // GridSide², column * GridSide + row
-    std::vector<quint8> cellAttributes;         // the same addressing
+    BlockGrid<qint32> cells{GridSide, -1}; // -1: no product
+    BlockGrid<quint8> cellAttributes{GridSide, 0};
     bool canRedo = false;
     bool canUndo = false;
     bool roomModified = false; // cleared when the project is saved

@@ -5,13 +5,24 @@
 
 // "清空墙面": the room without walls and without products; in design mode without products.
 
-void TRoom_OBJ::emptyDesign() {
-    for (int c = 1; c <= LastCell; ++c) {
-        for (int r = 1; r <= LastCell; ++r) {
-            cell(c, r) = -1;
-            cellAttribute(c, r) = 0;
-        }
+namespace {
+
+// The grid with every cell emptied and the sizes (column 0 and row 0) kept.
+template <typename T> void emptyCells(BlockGrid<T>& grid, T empty) {
+    BlockGrid<T> emptied(TRoom_OBJ::GridSide, empty);
+    const BlockGrid<T>& kept = grid;
+    for (int i = 0; i <= TRoom_OBJ::LastCell; ++i) {
+        emptied(i, 0) = kept(i, 0);
+        emptied(0, i) = kept(0, i);
     }
+    grid = std::move(emptied);
+}
+
+} // namespace
+
+void TRoom_OBJ::emptyDesign() {
+    emptyCells<qint32>(cells, -1);
+    emptyCells<quint8>(cellAttributes, 0);
     objects.clear();
     billLines.clear();
     statisticsRefresh();

@@ -7,7 +7,8 @@
 static_assert((toQRgb(colors::White) & 0xFFFFFF) == 0xFFFFFF);
 static_assert((toQRgb(colors::Red) & 0xFFFFFF) == 0xFF0000);
 
-MaskReader::MaskReader(const QImage& mask) {
+MaskReader::MaskReader(const QImage& mask, QPoint origin)
+    : originX_(origin.x()), originY_(origin.y()) {
     const QImage* source = &mask;
     if (mask.format() != QImage::Format_RGB32 && mask.format() != QImage::Format_ARGB32) {
         converted_ = mask.convertToFormat(QImage::Format_RGB32);
@@ -20,10 +21,10 @@ MaskReader::MaskReader(const QImage& mask) {
 }
 
 qint64 MaskReader::countInside(const ObjectBox& box) const {
-    const int left = std::max(box.left, 0);
-    const int right = std::min(box.right, width_ - 1);
-    const int top = std::max(box.top, 0);
-    const int bottom = std::min(box.bottom, height_ - 1);
+    const int left = std::max(box.left - originX_, 0);
+    const int right = std::min(box.right - originX_, width_ - 1);
+    const int top = std::max(box.top - originY_, 0);
+    const int bottom = std::min(box.bottom - originY_, height_ - 1);
     qint64 count = 0;
     for (int y = top; y <= bottom; ++y) {
         const QRgb* pixels = row(y);

@@ -5,11 +5,12 @@
 #include <QImage>
 
 // Reads the room mask row by row, straight from its pixel rows: white outside the room,
-// red on the outline, black inside. Points beyond the bitmap are outside (white). The
-// mask must not change while a reader is in use.
+// red on the outline, black inside. The bitmap's top-left pixel lies at plan point
+// `origin`; points beyond the bitmap are outside (white). The mask must not change while
+// a reader is in use.
 class MaskReader {
 public:
-    explicit MaskReader(const QImage& mask);
+    MaskReader(const QImage& mask, QPoint origin);
 
     bool inside(int x, int y) const { return !white(x, y); }
     bool white(int x, int y) const { return colourAt(x, y) == WhiteRgb; }
@@ -22,6 +23,8 @@ private:
     static constexpr QRgb RedRgb = 0xFF0000;
 
     QRgb colourAt(int x, int y) const {
+        x -= originX_;
+        y -= originY_;
         if (x < 0 || y < 0 || x >= width_ || y >= height_) {
             return WhiteRgb;
         }
@@ -34,6 +37,8 @@ private:
     QImage converted_; // only when the mask is not 32-bit RGB
     const uchar* bits_ = nullptr;
     qsizetype bytesPerLine_ = 0;
+    int originX_ = 0;
+    int originY_ = 0;
     int width_ = 0;
     int height_ = 0;
 };

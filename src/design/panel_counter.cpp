@@ -18,7 +18,7 @@ bool containsBox(const ObjectBox& outer, const ObjectBox& inner) {
 } // namespace
 
 PanelCounter::PanelCounter(TRoom_OBJ& room)
-    : room_(room), edges_(room), mask_(room.mask),
+    : room_(room), edges_(room), mask_(room.mask, room.maskOrigin),
       minimumCoverage_(std::max(room.minimumCoverage, LeastCoverage)) {
     // The rectangles from the objects' current positions: a move since the last paint
     // must already count.

@@ -34,7 +34,7 @@ void TRoom_OBJ::recount() {
 
     // An object counts while one corner of it lies in the room; one wholly outside is
     // deleted.
-    const MaskReader reader(mask);
+    const MaskReader reader(mask, maskOrigin);
     for (int i = int(objects.size()) - 1; i >= 0; --i) {
         tdianqi_rec& object = *objects[std::size_t(i)];
         if (!refreshObjectRectangles(object)) {

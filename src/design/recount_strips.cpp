@@ -43,7 +43,7 @@ void TRoom_OBJ::stripMeasurement() {
     if (!alongColumns && roomstyle != StripsAlongRows) {
         return;
     }
-    const MaskReader mask(this->mask);
+    const MaskReader mask(this->mask, maskOrigin);
     const GridEdges edges(*this);
     const int first = alongColumns ? firstColumn : firstRow;
     const int last = alongColumns ? lastColumn : lastRow;

@@ -13,6 +13,8 @@ protected:
     // (900..930 cm both ways, edges included), taken from its bottom-right corner
     // backwards row by row, so that one corner of the panel is inside.
     void maskWithInsidePixels(int count) {
+        room->mask = QImage(TRoom_OBJ::MaskSide, TRoom_OBJ::MaskSide, QImage::Format_RGB32);
+        room->maskOrigin = {0, 0};
         room->mask.fill(toQRgb(colors::White));
         for (int i = 0; i < count; ++i) {
             room->mask.setPixel(930 - i % 31, 930 - i / 31, toQRgb(colors::Black));
