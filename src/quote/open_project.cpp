@@ -2,6 +2,7 @@
 
 #include "quote/customer_defaults.h"
 #include "quote/held_settings.h"
+#include "quote/project_bill.h"
 #include "quote/project_view.h"
 #include "store/customer_store.h"
 
@@ -61,6 +62,7 @@ void OpenProject::startNewCustomer(qint32 id) {
 bool OpenProject::ReadAPROJECT(qint32 id) {
     const std::optional<CustomerRecord> row = store_.customer(id);
     if (row) {
+        edgeTrimReady = true;
         customer = *row;
         customer.name = customer.name.trimmed();
         customer.ming = std::max(customer.ming, 5);
@@ -79,6 +81,9 @@ void OpenProject::clearproject() {
     clearPROOMLIST();
     price_list.clear();
     other_list.clear();
+    if (bill_) {
+        bill_->clearTable();
+    }
     customer = defaultCustomer(held_);
     setRoomProjectedited(false);
     view_.customerChanged();

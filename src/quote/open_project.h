@@ -7,11 +7,11 @@
 
 #include <QList>
 
-#include <functional>
 #include <unordered_map>
 #include <vector>
 
 class CustomerStore;
+class ProjectBill;
 class Prompts;
 class ProjectView;
 class SetupFile;
@@ -35,8 +35,12 @@ public:
     std::vector<RoomEntry> room_list;
     QList<Ppdu_id> price_list;
     QList<otherrec> other_list;
-    // Runs the statistics pass before a save; set by the bill of materials.
-    std::function<void()> total;
+    // The automatic edge trim line shows only while this is set: from the start, when a
+    // customer row is read and when the settings are saved.
+    bool edgeTrimReady = true;
+
+    // The bill of materials that keeps the statistics table; none in a bare project.
+    void setBill(ProjectBill* bill) { bill_ = bill; }
 
     bool edited() const { return edited_; }
     bool loading() const { return loading_; }
@@ -94,6 +98,7 @@ private:
     // records give the same digest keeps the stored records and picture.
     std::unordered_map<const TRoom_OBJ*, QByteArray> storedDigests_;
 
+    ProjectBill* bill_ = nullptr;
     CustomerStore& store_;
     HeldSettings& held_;
     SetupFile& setup_;

@@ -2,6 +2,7 @@
 
 #include "platform/prompts.h"
 #include "quote/held_settings.h"
+#include "quote/project_bill.h"
 #include "quote/project_view.h"
 #include "quote/room_digest.h"
 #include "store/customer_store.h"
@@ -38,6 +39,9 @@ bool OpenProject::openproject(qint32 id) {
     }
     price_list = stored_lists::decodeBillLines(customer.prolist, &prompts_);
     other_list = stored_lists::decodeOtherItems(customer.otherlist, &prompts_);
+    if (bill_) {
+        bill_->readfromPricelist();
+    }
     for (const RoomRecord& row : store_.roomsOf(id)) {
         TRoom_OBJ& room = loadRoom(row, row.id);
         room.not_Cacl = row.notCacl ? 1 : 0;

@@ -4,6 +4,7 @@
 #include "platform/picture.h"
 #include "platform/prompts.h"
 #include "quote/held_settings.h"
+#include "quote/project_bill.h"
 #include "quote/project_number.h"
 #include "quote/project_view.h"
 #include "quote/room_digest.h"
@@ -42,8 +43,8 @@ private:
 
 bool OpenProject::savebtClick() {
     SaveProgress progress(view_, int(room_list.size() + price_list.size() + other_list.size()));
-    if (total) {
-        total();
+    if (bill_) {
+        bill_->total();
     }
     CustomerRecord row = customer;
     row.compid = held_.company.compid;

@@ -1,22 +1,26 @@
 #include "ui/customer_page.h"
 
 #include "core/troom_obj.h"
+#include "quote/bill_of_materials.h"
 #include "quote/held_settings.h"
 #include "quote/open_project.h"
 #include "ui/customer_fields.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTableView>
 #include <QVBoxLayout>
 
-CustomerPage::CustomerPage(OpenProject& project, const HeldSettings& held, QWidget* parent)
-    : QWidget(parent), project_(project), held_(held) {
+CustomerPage::CustomerPage(OpenProject& project, BillOfMaterials& bill, const HeldSettings& held,
+                           QWidget* parent)
+    : QWidget(parent), project_(project), bill_(bill), held_(held) {
     setObjectName(QStringLiteral("customerFieldsPage"));
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
@@ -39,11 +43,18 @@ CustomerPage::CustomerPage(OpenProject& project, const HeldSettings& held, QWidg
     money->addWidget(discount_);
     money->addWidget(lock_);
     money->addStretch(1);
-    statisticsPlace_ = new QVBoxLayout;
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("statisticsTable"));
+    table_->setModel(&bill_.table());
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     left->addWidget(number_);
     left->addWidget(fields_);
     left->addLayout(money);
-    left->addLayout(statisticsPlace_, 1);
+    left->addWidget(table_, 1);
 
     auto* rooms = new QGroupBox(QStringLiteral("选择加入统计的房间"), this);
     auto* roomsLayout = new QVBoxLayout(rooms);
@@ -64,6 +75,13 @@ CustomerPage::CustomerPage(OpenProject& project, const HeldSettings& held, QWidg
         project_.customer.price = text.toDouble();
         project_.fieldChanged();
     });
+    connect(discount_, &QSpinBox::valueChanged, this, [this](int value) {
+        if (!showing_) {
+            bill_.discountChanged(value);
+        }
+    });
+    connect(lock_, &QPushButton::clicked, this, [this](bool down) { lockClicked(down); });
+    bill_.onAmountChanged = [this] { showAmount(); };
     connect(roomChecks_, &QListWidget::itemChanged, this, [this] {
         if (!showing_) {
             roomChecksClicked();
@@ -80,17 +98,29 @@ void CustomerPage::showCustomer() {
     showing_ = true;
     number_->setText(QStringLiteral("项目编号:") + c.proid);
     fields_->show(c);
-    amount_->setText(QString::number(qint64(c.price)));
-    amount_->setReadOnly(c.locked);
-    {
-        const QSignalBlocker quiet(lock_);
-        lock_->setChecked(c.locked);
-    }
+    showAmount();
     discount_->setRange(held_.discount.minimum, 100);
     discount_->setValue(c.zk == 0 ? 100 : c.zk);
+    bill_.setDiscountField(discount_->value());
     discountLabel_->setVisible(held_.discount.visible);
     discount_->setVisible(held_.discount.visible);
     showing_ = false;
+}
+
+void CustomerPage::showAmount() {
+    const CustomerRecord& c = project_.customer;
+    amount_->setText(QString::number(qint64(c.price)));
+    amount_->setReadOnly(c.locked);
+    const QSignalBlocker quiet(lock_);
+    lock_->setChecked(c.locked);
+}
+
+// The button keeps its new position only when the question is answered yes.
+void CustomerPage::lockClicked(bool down) {
+    const bool accepted = bill_.lockToggled(down);
+    const QSignalBlocker quiet(lock_);
+    lock_->setChecked(accepted ? down : !down);
+    amount_->setReadOnly(project_.customer.locked);
 }
 
 void CustomerPage::fillRoomChecks() {

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class BillOfMaterials;
 class CustomerFields;
 class OpenProject;
 class QLabel;
@@ -11,15 +12,17 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
+class QTableView;
 class QVBoxLayout;
 struct HeldSettings;
 
 // Page 0 of the main window, "客户信息": the open project's customer fields with the
-// project number, amount, discount and lock, the room check list "选择加入统计的房间"
-// and the place of the statistics table.
+// project number, amount, discount and lock, the statistics table and the room check
+// list "选择加入统计的房间".
 class CustomerPage : public QWidget {
 public:
-    CustomerPage(OpenProject& project, const HeldSettings& held, QWidget* parent = nullptr);
+    CustomerPage(OpenProject& project, BillOfMaterials& bill, const HeldSettings& held,
+                 QWidget* parent = nullptr);
 
     void setChoices(const QStringList& areas, const QStringList& handlers);
     // Shows the project's customer again.
@@ -32,13 +35,15 @@ public:
 
     CustomerFields* fields() const { return fields_; }
     QListWidget* roomChecks() const { return roomChecks_; }
-    // Where the statistics table goes.
-    QVBoxLayout* statisticsPlace() const { return statisticsPlace_; }
+    QTableView* statisticsTable() const { return table_; }
 
 private:
     void roomChecksClicked();
+    void showAmount();
+    void lockClicked(bool down);
 
     OpenProject& project_;
+    BillOfMaterials& bill_;
     const HeldSettings& held_;
     QLabel* number_;
     CustomerFields* fields_;
@@ -47,6 +52,6 @@ private:
     QSpinBox* discount_;
     QPushButton* lock_;
     QListWidget* roomChecks_;
-    QVBoxLayout* statisticsPlace_;
+    QTableView* table_;
     bool showing_ = false;
 };

@@ -4,6 +4,7 @@
 
 #include "platform/database.h"
 #include "platform/prompts.h"
+#include "quote/bill_of_materials.h"
 #include "quote/customer_defaults.h"
 #include "quote/new_customer.h"
 #include "quote/open_project.h"
@@ -33,7 +34,9 @@ void Tmainfm::buildProject() {
     auto* layout = new QVBoxLayout(customerTab);
     project_ = std::make_unique<OpenProject>(*store_, session_.held(), session_.setup(), prompts_,
                                              *projectView_);
-    customerPage_ = new CustomerPage(*project_, session_.held(), customerTab);
+    bill_ =
+        std::make_unique<BillOfMaterials>(*project_, session_.library(), prompts_, *projectView_);
+    customerPage_ = new CustomerPage(*project_, *bill_, session_.held(), customerTab);
     layout->addWidget(customerPage_);
     customerPage_->onRoomChecksChanged = [this] {
         for (std::size_t i = 0; i < project_->room_list.size(); ++i) {
@@ -50,6 +53,14 @@ void Tmainfm::buildProject() {
 
 OpenProject& Tmainfm::project() {
     return *project_;
+}
+
+bool Tmainfm::edgeTrimReady() const {
+    return project_->edgeTrimReady;
+}
+
+void Tmainfm::setEdgeTrimReady(bool ready) {
+    project_->edgeTrimReady = ready;
 }
 
 void Tmainfm::showRoomIcon(int index) {

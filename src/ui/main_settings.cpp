@@ -38,6 +38,6 @@ SettingsSaveHooks Tmainfm::settingsSaveHooks() {
         }
         refreshWorkspace();
     };
-    hooks.markEdgeTrimReady = [this] { edgeTrimReady_ = true; };
+    hooks.markEdgeTrimReady = [this] { project_->edgeTrimReady = true; };
     return hooks;
 }

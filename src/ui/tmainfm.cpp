@@ -2,6 +2,7 @@
 
 #include "design/design_workspace.h"
 #include "platform/default_opener.h"
+#include "quote/bill_of_materials.h"
 #include "quote/open_project.h"
 #include "quote/program_version.h"
 #include "quote/setup_file.h"
@@ -189,7 +190,7 @@ bool Tmainfm::FormCreate() {
     if (!initDB()) {
         return false;
     }
-    edgeTrimReady_ = true;
+    project_->edgeTrimReady = true;
     (*actions_)[QStringLiteral("savebt")]->setEnabled(false);
     picker_->useSettings(session_.held());
     TRoom_OBJ::setWebAddress(session_.held().company.url);
@@ -267,7 +268,11 @@ void Tmainfm::FormDestroy() {
 
 void Tmainfm::showStatistics() {
     showProjectArea();
-    pages_->setCurrentIndex(0);
+    if (pages_->currentIndex() == 0) {
+        sPageControl1Change(); // the customer page is shown already: count again
+    } else {
+        pages_->setCurrentIndex(0);
+    }
 }
 
 void Tmainfm::sPageControl1Change() {
@@ -288,6 +293,7 @@ void Tmainfm::sPageControl1Change() {
     (*actions_)[QStringLiteral("notCounted")]->setChecked(active_ && active_->not_Cacl);
     if (!active_) {
         customerPage_->fillRoomChecks();
+        bill_->total();
         canvas_->hide();
         statisticsPanel_->hide();
         actions_->wallToolBar()->setVisible(false);

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class BillOfMaterials;
 class CustomerPage;
 class CustomerStore;
 class DesignStatisticsPanel;
@@ -56,8 +57,8 @@ public:
     SettingsSaveHooks settingsSaveHooks();
     // The automatic edge trim line may be shown: set at start and by saving settings; the
     // legacy import clears it.
-    bool edgeTrimReady() const { return edgeTrimReady_; }
-    void setEdgeTrimReady(bool ready) { edgeTrimReady_ = ready; }
+    bool edgeTrimReady() const;
+    void setEdgeTrimReady(bool ready);
     // Makes the customer page active.
     void showStatistics();
     // The tab change: the active page decides what the work area shows.
@@ -140,13 +141,13 @@ private:
     ProductPickerPanel* picker_ = nullptr;
     DesignStatisticsPanel* statisticsPanel_ = nullptr;
     KeyFilter* keyFilter_ = nullptr;
-    bool edgeTrimReady_ = false;
     QLabel* panels_[StatusPanels] = {};
     QSpinBox* fixedLength_ = nullptr;
     RoomCanvasWidget* canvas_ = nullptr;
     std::unique_ptr<CustomerStore> store_;
     std::unique_ptr<MainProjectView> projectView_;
     std::unique_ptr<OpenProject> project_;
+    std::unique_ptr<BillOfMaterials> bill_;
     CustomerPage* customerPage_ = nullptr;
     QProgressBar* saveProgress_ = nullptr;
     TRoom_OBJ* active_ = nullptr;
