@@ -16,6 +16,7 @@ class CustomerStore;
 class DesignStatisticsPanel;
 class KeyFilter;
 class MainActions;
+class MainMaintenance;
 class MainProjectView;
 class OpenProject;
 class ProductPickerPanel;
@@ -80,6 +81,9 @@ public:
     bool projectEdited() const;
     // The workspace refresh: status bar, buttons, options, menus of the active room.
     void refreshWorkspace();
+
+    // The data commands of the settings menu (src/ui/main_maintenance.cpp).
+    MainMaintenance& maintenance() { return *maintenance_; }
 
     // --- The open project (src/ui/main_project*.cpp).
     OpenProject& project();
@@ -147,6 +151,7 @@ private:
     std::unique_ptr<CustomerStore> store_;
     std::unique_ptr<MainProjectView> projectView_;
     std::unique_ptr<OpenProject> project_;
+    std::unique_ptr<MainMaintenance> maintenance_;
     CustomerPage* customerPage_ = nullptr;
     QProgressBar* saveProgress_ = nullptr;
     TRoom_OBJ* active_ = nullptr;
