@@ -50,20 +50,12 @@ QWidget* Tsetupfm2::buildPage(Page& page, const char* name) {
     buttons->addStretch();
     layout->addLayout(buttons);
 
-    connect(add, &QPushButton::clicked, this, [this, &page] {
-        run(
-            page, [](NameListEditor& e, int) { return e.add(); }, true);
-    });
-    const auto rename = [this, &page] {
-        run(
-            page, [](NameListEditor& e, int row) { return e.rename(row); }, true);
-    };
+    connect(add, &QPushButton::clicked, this, [this, &page] { run(page, Command::Add); });
+    const auto rename = [this, &page] { run(page, Command::Rename); };
     connect(page.rename, &QPushButton::clicked, this, rename);
     connect(page.list, &QListWidget::itemDoubleClicked, this, rename);
-    connect(page.remove, &QPushButton::clicked, this, [this, &page] {
-        run(
-            page, [](NameListEditor& e, int row) { return e.remove(row); }, false);
-    });
+    connect(page.remove, &QPushButton::clicked, this,
+            [this, &page] { run(page, Command::Delete); });
     connect(page.list, &QListWidget::currentRowChanged, this, [&page] { enableCommands(page); });
     return widget;
 }
@@ -81,11 +73,23 @@ void Tsetupfm2::showOn(int tab) {
     exec();
 }
 
-void Tsetupfm2::run(Page& page, const Command& command, bool keepSelection) {
+void Tsetupfm2::run(Page& page, Command command) {
     const int row = page.list->currentRow();
     try {
-        if (command(page.editor, row)) {
-            fill(page, keepSelection ? row : -1);
+        bool changed = false;
+        switch (command) {
+        case Command::Add:
+            changed = page.editor.add();
+            break;
+        case Command::Rename:
+            changed = page.editor.rename(row);
+            break;
+        case Command::Delete:
+            changed = page.editor.remove(row);
+            break;
+        }
+        if (changed) {
+            fill(page, command == Command::Delete ? -1 : row);
         }
     } catch (const DatabaseError& e) {
         prompts_.message(QString::fromUtf8(e.what()));

@@ -4,8 +4,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QListWidget;
 class QPushButton;
 class QTabWidget;
@@ -34,10 +32,10 @@ private:
 
     QWidget* buildPage(Page& page, const char* name);
     const Page& page(NameList which) const { return which == NameList::Areas ? areas_ : handlers_; }
-    // A command on the selected row (-1 for none); true when the list changed.
-    using Command = std::function<bool(NameListEditor&, int)>;
-    // Runs a command of the page; an engine error ends it with the engine's message.
-    void run(Page& page, const Command& command, bool keepSelection);
+    enum class Command { Add, Rename, Delete };
+    // Runs a command of the page on its selected entry; an engine error ends it with the
+    // engine's message.
+    void run(Page& page, Command command);
     // Shows the page's entries again, the row selected.
     void fill(Page& page, int row);
     // "修改" and "删除" need a selected entry.
