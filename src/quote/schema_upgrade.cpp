@@ -3,20 +3,7 @@
 #include "platform/database.h"
 #include "store/customer_store.h"
 
-#include <QSqlQuery>
-
 namespace {
-
-const QString NoChoice = QStringLiteral("    ");
-
-QStringList loadNames(Database& db, const QString& sql) {
-    QStringList names{NoChoice};
-    QSqlQuery q = db.exec(sql);
-    while (q.next()) {
-        names << q.value(0).toString();
-    }
-    return names;
-}
 
 // Adds the columns when `marker` (the group's first member) is missing.
 void addColumnGroup(Database& db, const QString& table, const QString& marker,
@@ -32,14 +19,6 @@ void addColumnGroup(Database& db, const QString& table, const QString& marker,
 }
 
 } // namespace
-
-QStringList loadAreaTitles(Database& store) {
-    return loadNames(store, QStringLiteral("select title from arealist order by id"));
-}
-
-QStringList loadHandlerNames(Database& store) {
-    return loadNames(store, QStringLiteral("select workername from workerlist order by id"));
-}
 
 void upgradeCustomerStore(Database& store) {
     const QString users = QStringLiteral("userlist");

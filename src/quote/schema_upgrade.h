@@ -1,13 +1,6 @@
 #pragma once
 
-#include <QStringList>
-
 class Database;
-
-// The customer store's area and handler lists for the customer page: an entry of four
-// spaces (no choice) followed by every name in row order.
-QStringList loadAreaTitles(Database& store);
-QStringList loadHandlerNames(Database& store);
 
 // Brings the customer store up to the current column layout. Each column group is
 // tested by one member and added in one transaction, so that a failure cannot leave a

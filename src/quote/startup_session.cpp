@@ -3,6 +3,7 @@
 #include "platform/picture.h"
 #include "platform/prompts.h"
 #include "quote/schema_upgrade.h"
+#include "store/customer_store.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -63,10 +64,15 @@ bool StartupSession::openDatabases(Prompts& prompts) {
 }
 
 void StartupSession::InitOtherDB() {
-    areaTitles_ = loadAreaTitles(store_);
-    handlerNames_ = loadHandlerNames(store_);
+    reloadNameLists();
     upgradeCustomerStore(store_);
     upgradeProductLibrary(library_);
+}
+
+void StartupSession::reloadNameLists() {
+    CustomerStore store(store_);
+    areaTitles_ = store.nameChoices(NameList::Areas);
+    handlerNames_ = store.nameChoices(NameList::Handlers);
 }
 
 void StartupSession::createWorkingFolders() {

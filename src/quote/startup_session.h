@@ -44,6 +44,9 @@ public:
     // `InitOtherDB`: the area and handler lists, then the column upgrade of both
     // databases. Engine errors are thrown (DatabaseError).
     void InitOtherDB();
+    // The area and handler lists read again (after "数据设置" changed them): four spaces
+    // (no choice), then every name in row order.
+    void reloadNameLists();
 
     // The working folders "设计文件", "导出文件", "数据文件", "备份文件", each created
     // (one level) when missing.

@@ -181,21 +181,6 @@ std::vector<CustomerRecord> CustomerStore::customersOfCompany(qint32 compid) {
     return customers;
 }
 
-qint32 CustomerStore::areaId(const QString& title) {
-    return firstId(QStringLiteral("select id from arealist where title = ? order by id limit 1"),
-                   title);
-}
-
-qint32 CustomerStore::workerId(const QString& name) {
-    return firstId(
-        QStringLiteral("select id from workerlist where workername = ? order by id limit 1"), name);
-}
-
-qint32 CustomerStore::firstId(const QString& sql, const QString& name) {
-    const QVariant id = db_.scalar(sql, {name.trimmed()});
-    return id.isValid() ? id.toInt() : -1;
-}
-
 void CustomerStore::ensureIndexes() {
     // A store too old to have the column gains no index on it.
     if (db_.hasColumn(QStringLiteral("userlist"), QStringLiteral("Compid"))) {

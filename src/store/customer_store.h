@@ -10,6 +10,15 @@
 
 class Database;
 
+// The two short name lists customers refer to by id: residential areas (`arealist`,
+// customers' `AREAID`) and handlers (`workerlist`, customers' `worker`).
+enum class NameList { Areas, Handlers };
+
+struct NamedEntry {
+    qint32 id = -1;
+    QString name;
+};
+
 // Every statement on the customer store: customers, rooms, areas and handlers. Values are
 // bound parameters, never text put into the statement. Customers are written through
 // `userlist` and read through `user_view` (SQLite views are read-only), which adds each
@@ -46,13 +55,21 @@ public:
     // --- Areas and handlers: the first row with exactly this (trimmed) name, -1 for none.
     qint32 areaId(const QString& title);
     qint32 workerId(const QString& name);
+    qint32 nameId(NameList list, const QString& name);
+    // Every entry of the list in row order.
+    std::vector<NamedEntry> names(NameList list);
+    // The lists of the customer fields: four spaces (no choice), then every name.
+    QStringList nameChoices(NameList list);
+    // Inserts the name as it is and returns the id the store assigned.
+    qint32 addName(NameList list, const QString& name);
+    void renameEntry(NameList list, qint32 id, const QString& name);
+    void deleteEntry(NameList list, qint32 id);
+    // How many customers, of every company, refer to the entry.
+    int customersUsing(NameList list, qint32 id);
 
     // The indexes the statements filter by; created when missing.
     void ensureIndexes();
 
 private:
-    // The id of the first row the statement finds for the trimmed name; -1 for none.
-    qint32 firstId(const QString& sql, const QString& name);
-
     Database& db_;
 };

@@ -13,8 +13,7 @@ void Tmainfm::wireClosing() {
     hooks.projectEdited = [this] { return project_->edited() || roomsModified(); };
     hooks.customerName = [this] { return project_->customer.name; };
     hooks.saveProject = [this] { return project_->savebtClick(); };
-    // `runBackup` is filled by the database backup; until then the reminder's "确定"
-    // leaves the backup to the user.
+    // `runBackup` is filled by the data commands (MainMaintenance).
 }
 
 bool Tmainfm::roomsModified() const {

@@ -12,6 +12,7 @@
 #include "ui/design_statistics_panel.h"
 #include "ui/key_filter.h"
 #include "ui/main_actions.h"
+#include "ui/main_maintenance.h"
 #include "ui/main_project_view.h"
 #include "ui/product_picker_panel.h"
 #include "ui/qt_wall_dialogs.h"
@@ -66,7 +67,7 @@ void showWallFlags(MainActions& actions, QWidget& window, const TRoom_OBJ& room)
 } // namespace
 
 Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clock clock)
-    : session_(session), prompts_(prompts), closing_(session.setup(), prompts, std::move(clock)),
+    : session_(session), prompts_(prompts), closing_(session.setup(), prompts, clock),
       actions_(std::make_unique<MainActions>(*this)) {
     setObjectName(QStringLiteral("mainfm"));
     setWindowTitle(applicationTitle());
@@ -82,6 +83,7 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     buildProject();
     wireProjectCommands();
     wireClosing();
+    maintenance_ = std::make_unique<MainMaintenance>(*this, session_, prompts_, std::move(clock));
     connect((*actions_)[QStringLiteral("exit")], &QAction::triggered, this, &QWidget::close);
     connect((*actions_)[QStringLiteral("statistics")], &QAction::triggered, this,
             [this] { showStatistics(); });
@@ -190,6 +192,7 @@ bool Tmainfm::FormCreate() {
     if (!initDB()) {
         return false;
     }
+    maintenance_->reloadNameLists();
     project_->edgeTrimReady = true;
     (*actions_)[QStringLiteral("savebt")]->setEnabled(false);
     picker_->useSettings(session_.held());

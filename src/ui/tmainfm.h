@@ -17,6 +17,7 @@ class CustomerStore;
 class DesignStatisticsPanel;
 class KeyFilter;
 class MainActions;
+class MainMaintenance;
 class MainProjectView;
 class OpenProject;
 class ProductPickerPanel;
@@ -81,6 +82,9 @@ public:
     bool projectEdited() const;
     // The workspace refresh: status bar, buttons, options, menus of the active room.
     void refreshWorkspace();
+
+    // The data commands of the settings menu (src/ui/main_maintenance.cpp).
+    MainMaintenance& maintenance() { return *maintenance_; }
 
     // --- The open project (src/ui/main_project*.cpp).
     OpenProject& project();
@@ -148,6 +152,7 @@ private:
     std::unique_ptr<MainProjectView> projectView_;
     std::unique_ptr<OpenProject> project_;
     std::unique_ptr<BillOfMaterials> bill_;
+    std::unique_ptr<MainMaintenance> maintenance_;
     CustomerPage* customerPage_ = nullptr;
     QProgressBar* saveProgress_ = nullptr;
     TRoom_OBJ* active_ = nullptr;

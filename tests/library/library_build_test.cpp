@@ -15,11 +15,6 @@
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 int productCount(const QString& path) {
     Database db;
     return db.open(path) ? db.scalar("select count(*) from pic").toInt() : -1;
@@ -90,11 +85,11 @@ TEST(LibraryBuild, AFailedBuildLeavesTheOldLibraryAlone) {
     TempFolder home;
     program_data::build(home.path());
     const QString path = program_data::libraryPath(home.path());
-    const QByteArray before = contents(path);
+    const QByteArray before = fileBytes(path);
     // A folder where the temporary file would go makes the build fail.
     ASSERT_TRUE(QDir().mkpath(path + ".new/blocked"));
     EXPECT_ANY_THROW(buildLibraryFile(path));
-    EXPECT_EQ(contents(path), before);
+    EXPECT_EQ(fileBytes(path), before);
 }
 
 TEST(LibraryBuild, WriterRejectsTablesThatBreakTheLibraryRules) {

@@ -93,14 +93,3 @@ TEST(SchemaUpgrade, MissingAddressAloneIsAdded) {
     upgradeProductLibrary(db);
     EXPECT_TRUE(db.hasColumn("pic", "picurl"));
 }
-
-TEST(SchemaUpgrade, ListsStartWithTheBlankEntry) {
-    TempFolder home;
-    Database db;
-    ASSERT_TRUE(db.create(home.file("Userdb.data")));
-    createOldStore(db);
-    db.exec("insert into arealist (title) values ('翠湖'), ('东园')");
-    db.exec("insert into workerlist (workername) values ('李四')");
-    EXPECT_EQ(loadAreaTitles(db), QStringList({"    ", "翠湖", "东园"}));
-    EXPECT_EQ(loadHandlerNames(db), QStringList({"    ", "李四"}));
-}

@@ -9,11 +9,6 @@
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 int runBuilder(const QString& folder) {
     QProcess builder;
     builder.start(QStringLiteral(YZ_BUILDER_PATH), {folder});
@@ -44,11 +39,11 @@ TEST(BuilderRun, SecondRunKeepsTheStoreAndRebuildsTheLibrary) {
         ASSERT_TRUE(library.open(libraryPath));
         library.exec("delete from pic");
     }
-    const QByteArray store = contents(storePath);
+    const QByteArray store = fileBytes(storePath);
     ASSERT_FALSE(store.isEmpty());
 
     ASSERT_EQ(runBuilder(home.path()), 0);
-    EXPECT_EQ(contents(storePath), store);
+    EXPECT_EQ(fileBytes(storePath), store);
     Database library;
     ASSERT_TRUE(library.open(libraryPath));
     EXPECT_GT(library.scalar("select count(*) from pic").toInt(), 50);

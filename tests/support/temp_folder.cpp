@@ -14,3 +14,8 @@ void TempFolder::write(const QString& relative, const QByteArray& bytes) const {
         f.write(bytes);
     }
 }
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
+// The whole content of a file; empty when it cannot be read.
+QByteArray fileBytes(const QString& path);
+
 // A temporary program folder for one test, removed afterwards.
 class TempFolder {
 public:

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Whole-file operations on a database file, each done through a connection of its own
+// so that the program's connections may stay open. A result is written under a
+// temporary name ("~ACP…") beside its destination and renamed over the destination
+// only when complete: a reader sees the old file or the new one, never a torn one.
+namespace database_files {
+
+// Writes a consistent copy of the database at `source` to `target`, replacing an
+// existing file. Throws DatabaseError with the engine's or the system's message.
+void snapshot(const QString& source, const QString& target);
+
+// Compacts the database at `path` in place. The compacted copy must pass the engine's
+// integrity check before it replaces the file; on any failure the file stays as it was
+// and the result is false. No connection may be open on the file.
+bool compact(const QString& path);
+
+} // namespace database_files

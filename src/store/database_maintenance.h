@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+class Database;
+class Prompts;
+
+// One of the program's two databases: its connection and its file.
+struct MaintainedDatabase {
+    Database& connection;
+    QString path;
+};
+
+// The backup folders: "备份文件/" and the date as year_month_day without leading zeros.
+namespace backup_folder {
+
+// `备份文件/<date>/` in the program folder.
+QString standard(const QString& programFolder, QDate date);
+// `备份文件/<date>/` in a folder the user chose.
+QString inChosen(const QString& chosen, QDate date);
+// The folder typed into the backup window: trimmed, a relative text taken inside the
+// program folder, always ending with a separator.
+QString fromText(const QString& text, const QString& programFolder);
+
+} // namespace backup_folder
+
+// "备份数据库" and "压缩数据库" on the customer store and the product library.
+class DatabaseMaintenance {
+public:
+    DatabaseMaintenance(MaintainedDatabase library, MaintainedDatabase store, Prompts& prompts);
+
+    // Copies `Userdb.data`, then `db.data`, into the folder (created with its missing
+    // parents), each replacing an earlier copy. The connections stay open. A missing
+    // database file is reported and skipped. Returns whether both files were copied;
+    // throws DatabaseError when a copy fails.
+    bool backup(const QString& folder);
+
+    // Asks, then compacts the library and, when that succeeded, the store, and says how
+    // it went. Both connections are closed meanwhile and opened again afterwards.
+    void compact();
+
+private:
+    bool compactBoth();
+    void reopen(MaintainedDatabase& database);
+
+    MaintainedDatabase library_;
+    MaintainedDatabase store_;
+    Prompts& prompts_;
+};
