@@ -51,6 +51,11 @@ std::vector<ManagerNode> ProductManager::buildTree() const {
     return roots;
 }
 
+QString ProductManager::kindLabel(int kind) {
+    static const char* const labels[] = {"方扣板", "条扣板", "电器", "悬浮", "其他", "标记"};
+    return kind < KindSquarePanel || kind > KindMark ? QString() : QString::fromUtf8(labels[kind]);
+}
+
 QString ProductManager::addCaption(int level) {
     switch (level) {
     case 0:

@@ -68,6 +68,11 @@ public:
     // nothing on "取消".
     std::function<std::optional<CustomProductValues>(const CustomProductValues&)> editProduct;
 
+    // The company values may change between two openings of the window.
+    void setScope(ManagerScope scope) { scope_ = scope; }
+    // The grid's label of a kind code: "方扣板" … "标记", empty for other codes.
+    static QString kindLabel(int kind);
+
     // --- Tree (product_manager.cpp).
 
     // The roots of the scope with their categories and sub-categories.
