@@ -14,6 +14,7 @@ void createLibrarySchema(Database& db) {
                        "cpbh varchar(12), life integer)"));
     db.exec(QStringLiteral("create index pic_xinghao on pic (xinghao_id)"));
     db.exec(QStringLiteral("create index xinghao_cailiao on xinghao (cailiao_id)"));
+    ensureProductNameIndex(db);
     db.exec(QStringLiteral(
         "create view pic_view as select pic.id as id, pic.xinghao_id as xinghao_id, "
         "pic.title as title, pic.style as style, pic.stauts as stauts, pic.width as width, "
@@ -21,4 +22,10 @@ void createLibrarySchema(Database& db) {
         "pic.picurl as picurl, pic.l_img as l_img, pic.cpbh as cpbh, pic.life as life, "
         "xinghao.cailiao_id as cailiao_id from pic left join xinghao on "
         "pic.xinghao_id = xinghao.id"));
+}
+
+void ensureProductNameIndex(Database& db) {
+    if (db.hasColumn(QStringLiteral("pic"), QStringLiteral("title"))) {
+        db.exec(QStringLiteral("create index if not exists pic_title on pic (title)"));
+    }
 }

@@ -1,5 +1,6 @@
 #include "quote/schema_upgrade.h"
 
+#include "library/library_schema.h"
 #include "platform/database.h"
 #include "store/customer_store.h"
 
@@ -51,5 +52,6 @@ void upgradeProductLibrary(Database& library) {
     if (picurlMissing) {
         library.exec(QStringLiteral("alter table pic add column picurl varchar(100)"));
     }
+    ensureProductNameIndex(library);
     t.commit();
 }

@@ -4,9 +4,11 @@
 #include "quote/startup_session.h"
 #include "ui/localisation.h"
 #include "ui/main_actions.h"
+#include "ui/product_picker_panel.h"
 #include "ui/qt_prompts.h"
 #include "ui/splash_window.h"
 #include "ui/tmainfm.h"
+#include "ui/tpromanagerfm.h"
 #include "ui/tsetupfm.h"
 #include "ui/tskinfm.h"
 #include "ui/yz_application.h"
@@ -93,4 +95,14 @@ void ProgramStart::createWindows() {
                      [this] { setup_->exec(); });
     QObject::connect(main->actions()[QStringLiteral("skin")], &QAction::triggered, skin_,
                      [this] { skin_->exec(); });
+
+    manager_ = new Tpromanagerfm(session_->library(), session_->setup().profile(), *prompts_,
+                                 folder_, main);
+    const CompanySettings& company = session_->held().company;
+    manager_->scope = [&company] { return ManagerScope{company.compid, company.compstyle}; };
+    // The picker offers what the manager changed.
+    manager_->closed = [main] { main->productPicker()->reload(); };
+    QAction* open = main->actions()[QStringLiteral("productManager")];
+    open->setEnabled(true);
+    QObject::connect(open, &QAction::triggered, manager_, [this] { manager_->open(); });
 }

@@ -9,6 +9,7 @@ class QtPrompts;
 class SplashWindow;
 class StartupSession;
 class Tmainfm;
+class Tpromanagerfm;
 class Tsetupfm;
 class Tskinfm;
 class YzApplication;
@@ -28,6 +29,7 @@ public:
     Tmainfm* mainWindow() const { return main_.get(); }
     Tsetupfm* settingsWindow() const { return setup_; }
     Tskinfm* skinWindow() const { return skin_; }
+    Tpromanagerfm* productManager() const { return manager_; }
 
 private:
     void createWindows();
@@ -40,6 +42,7 @@ private:
     std::unique_ptr<Tmainfm> main_;
     Tsetupfm* setup_ = nullptr;
     Tskinfm* skin_ = nullptr;
+    Tpromanagerfm* manager_ = nullptr;
 };
 
 // Application-wide set-up before any window: names, translations, fonts.

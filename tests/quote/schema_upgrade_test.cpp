@@ -80,6 +80,9 @@ TEST(SchemaUpgrade, ProductLibraryGainsNumberAndAddress) {
     EXPECT_TRUE(db.hasColumn("pic", "cpbh"));
     EXPECT_TRUE(db.hasColumn("pic", "picurl"));
     EXPECT_TRUE(db.scalar("select cpbh from pic").isNull());
+    // Name searches read the index on names.
+    EXPECT_EQ(db.scalar("select tbl_name from sqlite_master where name = 'pic_title'").toString(),
+              "pic");
     const QString once = schemaText(db);
     upgradeProductLibrary(db);
     EXPECT_EQ(schemaText(db), once);
