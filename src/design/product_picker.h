@@ -133,6 +133,8 @@ public:
     // Rows including row 0, which never has a record.
     int rowCount() const { return int(rows_.size()); }
     const Tpiclist* record(int row) const;
+    // The picker's copy of a row's price, after the library's was changed.
+    void setRecordPrice(int row, double price);
     const PickerGridGeometry& geometry() const { return geometry_; }
     // The fit of the grid at `gridWidth` pixels.
     PickerGridFit fit(int gridWidth) const;

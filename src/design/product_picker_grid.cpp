@@ -61,6 +61,12 @@ const Tpiclist* ProductPicker::record(int row) const {
     return &*rows_[row];
 }
 
+void ProductPicker::setRecordPrice(int row, double price) {
+    if (row >= 0 && row < int(rows_.size()) && rows_[row]) {
+        rows_[row]->price = price;
+    }
+}
+
 PickerGridFit ProductPicker::fit(int gridWidth) const {
     const int column = geometry_.pictureColumnWidth;
     if (gridWidth < column + 20) {

@@ -60,6 +60,10 @@ void LibraryMaintenance::saveEdits(const std::vector<ProductEdit>& edits) {
     t.commit();
 }
 
+void LibraryMaintenance::setPrice(int id, double price) {
+    db_.exec(QStringLiteral("update pic set price=? where id=?"), {price, id});
+}
+
 void LibraryMaintenance::storeCategory(int id, const QString& name) {
     if (db_.scalar(QStringLiteral("select id from cailiao where id=?"), {id}).isValid()) {
         db_.exec(QStringLiteral("update cailiao set cailiao=?, comp_id=? where id=?"),

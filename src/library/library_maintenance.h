@@ -36,6 +36,8 @@ public:
     void setSubCategoryStatus(int subCategoryId, int status);
     // Price, unit and status of each product that still exists.
     void saveEdits(const std::vector<ProductEdit>& edits);
+    // One product's library price, written at once.
+    void setPrice(int id, double price);
 
     // Custom catalogue: a category (company 2) or sub-category, inserted when its id is
     // new, renamed otherwise.

@@ -4,6 +4,7 @@
 #include "core/rounding.h"
 #include "design/room_statistics.h"
 #include "library/product_library.h"
+#include "platform/database.h"
 #include "platform/decimal_text.h"
 #include "platform/prompts.h"
 #include "quote/open_project.h"
@@ -117,10 +118,18 @@ std::optional<double> BillOfMaterials::GetIDprice_list(qint32 id) const {
 }
 
 void BillOfMaterials::readfromPricelist() {
+    // A library that cannot be read (closed while it is compacted) leaves the table and
+    // the figures as they were.
+    std::vector<CategoryRow> categories;
+    try {
+        categories = ProductLibrary(library_).allCategories();
+    } catch (const DatabaseError&) {
+        return;
+    }
     grandtotal_ = 0;
     int k = 0;
     table_.beginRewrite();
-    for (const CategoryRow& category : ProductLibrary(library_).allCategories()) {
+    for (const CategoryRow& category : categories) {
         k = totalfromstate(category.id, category.name, k);
     }
     table_.truncate(k);

@@ -12,6 +12,7 @@
 #include "ui/design_statistics_panel.h"
 #include "ui/key_filter.h"
 #include "ui/main_actions.h"
+#include "ui/main_bill_edits.h"
 #include "ui/main_maintenance.h"
 #include "ui/main_project_view.h"
 #include "ui/product_picker_panel.h"
@@ -84,6 +85,7 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     wireProjectCommands();
     wireClosing();
     maintenance_ = std::make_unique<MainMaintenance>(*this, session_, prompts_, std::move(clock));
+    billEdits_ = std::make_unique<MainBillEdits>(*this, *bill_, session_.library());
     connect((*actions_)[QStringLiteral("exit")], &QAction::triggered, this, &QWidget::close);
     connect((*actions_)[QStringLiteral("statistics")], &QAction::triggered, this,
             [this] { showStatistics(); });

@@ -17,6 +17,7 @@ class CustomerStore;
 class DesignStatisticsPanel;
 class KeyFilter;
 class MainActions;
+class MainBillEdits;
 class MainMaintenance;
 class MainProjectView;
 class OpenProject;
@@ -88,6 +89,9 @@ public:
 
     // --- The open project (src/ui/main_project*.cpp).
     OpenProject& project();
+    BillOfMaterials& bill() { return *bill_; }
+    // The hand edits of the bill (src/ui/main_bill_edits.cpp).
+    MainBillEdits& billEdits() { return *billEdits_; }
     CustomerPage* customerPage() const { return customerPage_; }
 
 protected:
@@ -153,6 +157,7 @@ private:
     std::unique_ptr<OpenProject> project_;
     std::unique_ptr<BillOfMaterials> bill_;
     std::unique_ptr<MainMaintenance> maintenance_;
+    std::unique_ptr<MainBillEdits> billEdits_;
     CustomerPage* customerPage_ = nullptr;
     QProgressBar* saveProgress_ = nullptr;
     TRoom_OBJ* active_ = nullptr;

@@ -290,3 +290,13 @@ TEST_F(BillTest, TheTotalIsTheSumOfEveryAmount) {
         EXPECT_NEAR(sumOfRows, expected, 0.05 * double(rows().size())) << "round " << round;
     }
 }
+
+TEST_F(BillTest, ALibraryThatCannotBeReadLeavesTheTableAsItWas) {
+    project->price_list = {line(11, categories[0].id, 2, 5)};
+    bill.readfromPricelist();
+    const QStringList before = captions();
+    library.close();
+    EXPECT_NO_THROW(bill.total());
+    EXPECT_EQ(captions(), before);
+    EXPECT_DOUBLE_EQ(bill.grandtotal(), 10);
+}

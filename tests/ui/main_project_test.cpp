@@ -1,3 +1,4 @@
+#include "next_modal.h"
 #include "quote/open_project.h"
 #include "staged_program.h"
 #include "store/customer_store.h"
@@ -23,19 +24,6 @@
 #include <memory>
 
 namespace {
-
-// Runs `answer` on the next modal window as soon as it shows.
-void onNextModal(std::function<void(QDialog&)> answer) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer = std::move(answer)] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            answer(*dialog);
-        }
-    });
-    poll->start(10);
-}
 
 void trigger(Tmainfm& main, const char* name) {
     main.actions()[QString::fromUtf8(name)]->trigger();
