@@ -119,3 +119,12 @@ void OpenProject::getworkerID(const QString& name) {
     customer.workerName = name.trimmed();
     setRoomProjectedited(true);
 }
+
+void OpenProject::detachFromStore() {
+    customer.id = -1;
+    for (RoomEntry& entry : room_list) {
+        entry.id = -1;
+    }
+    storedDigests_.clear();
+    setRoomProjectedited(true);
+}

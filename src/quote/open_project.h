@@ -78,6 +78,10 @@ public:
     // failed.
     bool askToSave();
 
+    // The project as imported from a file: no longer in the store (customer and rooms
+    // unstored), edited, so that saving makes a new customer.
+    void detachFromStore();
+
     // Room commands on the entry at `index`.
     bool deleteRoom(int index);
     bool copyRoom(int index);

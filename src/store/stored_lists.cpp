@@ -1,27 +1,14 @@
 #include "store/stored_lists.h"
 
 #include "core/byte_stream.h"
-#include "platform/gbk.h"
 #include "platform/prompts.h"
+#include "store/sized_fields.h"
 
 namespace stored_lists {
 namespace {
 
-void writeText(ByteWriter& out, const QString& text) {
-    const QByteArray bytes = gbk::encode(text);
-    out.write(qint32(bytes.size()));
-    out.write(bytes);
-}
-
-bool readText(ByteReader& in, QString& text) {
-    qint32 length = 0;
-    QByteArray bytes;
-    if (!in.read(length) || !in.readBytes(length, bytes)) {
-        return false;
-    }
-    text = gbk::decode(bytes);
-    return true;
-}
+using sized_fields::readText;
+using sized_fields::writeText;
 
 // One entry of either list: the fields common to both around the quantity.
 template <typename Entry, typename Quantity>

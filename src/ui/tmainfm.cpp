@@ -83,6 +83,7 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     wirePicker();
     buildProject();
     wireProjectCommands();
+    wireExchange();
     wireClosing();
     maintenance_ = std::make_unique<MainMaintenance>(*this, session_, prompts_, std::move(clock));
     billEdits_ = std::make_unique<MainBillEdits>(*this, *bill_, session_.library());

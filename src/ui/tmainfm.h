@@ -132,6 +132,11 @@ private:
     void detachCanvas();
     // "另存为..." and "关闭客户" are enabled while a customer is open.
     void setCustomerCommands(bool open);
+    // The open project as an exchange file (src/ui/main_exchange.cpp).
+    void wireExchange();
+    QString exchangeFolder() const;
+    void exportProjectFile();
+    void importProjectFile();
     // Closing (src/ui/main_closing.cpp): the hooks of the save question and the backup
     // reminder; whether a room was changed since it was created or loaded.
     void wireClosing();

@@ -1,4 +1,5 @@
 #include "next_modal.h"
+#include "platform/database.h"
 #include "quote/open_project.h"
 #include "staged_program.h"
 #include "store/customer_store.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -143,4 +145,45 @@ TEST(MainProject, TheRoomChecksExcludeRoomsAndClosingAsksAboutUnsavedChanges) {
     EXPECT_TRUE(main.rooms().empty());
     EXPECT_EQ(main.pageControl()->count(), 1);
     EXPECT_FALSE(main.projectEdited());
+}
+
+TEST(MainProject, AnExportedProjectComesBackAsAnOpenUnsavedProject) {
+    StagedProgram staged("[setup]\r\nautocreateroom=0\r\n");
+    ScriptedPrompts prompts;
+    ProgramStart program(staged.path(), &prompts);
+    ASSERT_EQ(program.start(), 0) << qPrintable(prompts.shown.join('\n'));
+    Tmainfm& main = *program.mainWindow();
+    for (const char* title : {"客厅", "厨房"}) {
+        NewRoomRequest request;
+        request.name = QString::fromUtf8(title);
+        main.CreatNewRoom(request);
+        main.getActiveOBJ()->makeRectangle(400, 300);
+    }
+    main.project().customer.name = QStringLiteral("赵六");
+    main.project().fieldChanged();
+
+    // Unsaved: the export asks to save first, then writes the file.
+    const QString path = staged.home().file("赵六.zpk");
+    prompts.answerConfirm(true);
+    prompts.answerPath(path);
+    trigger(main, "exportProjectFile");
+    ASSERT_TRUE(QFile::exists(path)) << qPrintable(prompts.shown.join('\n'));
+    const qint32 stored = main.project().customer.id;
+
+    prompts.answerPath(path);
+    trigger(main, "importProjectFile");
+    OpenProject& project = main.project();
+    EXPECT_EQ(project.customer.id, -1);
+    EXPECT_EQ(project.customer.name, QStringLiteral("赵六"));
+    ASSERT_EQ(project.room_list.size(), 2u);
+    for (const RoomEntry& entry : project.room_list) {
+        EXPECT_EQ(entry.id, -1);
+    }
+    EXPECT_TRUE(project.edited());
+    EXPECT_TRUE(prompts.messages().contains(QStringLiteral("客户项目导入成功!")));
+    Database store;
+    ASSERT_TRUE(store.open(staged.home().file("数据文件/Userdb.data")));
+    EXPECT_EQ(store.scalar(QStringLiteral("select count(*) from userlist")).toInt(), 1)
+        << "the imported row left the store again";
+    EXPECT_EQ(store.scalar(QStringLiteral("select min(id) from userlist")).toInt(), stored);
 }

@@ -1,0 +1,185 @@
+#include "platform/database.h"
+#include "store/customer_exchange.h"
+#include "store/customer_store.h"
+#include "store/exchange_file.h"
+#include "store/store_schema.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr qint32 Company = 7;
+
+class Exchange : public ::testing::Test {
+protected:
+    Exchange() {
+        EXPECT_TRUE(db.create(folder.file(QStringLiteral("Userdb.data"))));
+        createStoreSchema(db);
+    }
+
+    // A customer of the company with an area, a handler and rooms of the three modes.
+    qint32 storedCustomer(int rooms = 3, const QString& area = QStringLiteral("阳光小区")) {
+        CustomerRecord c;
+        c.compid = Company;
+        c.proid = QStringLiteral("HT0012");
+        c.name = QStringLiteral("张三");
+        c.addr = QStringLiteral("中山路1号");
+        c.tele = QStringLiteral("0571-1234");
+        c.sex = false;
+        c.designdate = QDateTime(QDate(2026, 3, 4), QTime(0, 0));
+        c.workdate = QDateTime(QDate(2026, 12, 1), QTime(14, 5, 9));
+        c.keelLength = 1.25;
+        c.keelPrice = 3.3;
+        c.installationFee = 12.5;
+        c.shoubian = 18000;
+        c.shoubianPrice = 2.5;
+        c.zk = 95;
+        c.price = 1234;
+        c.ming = 12;
+        c.autoShoubian = 0;
+        c.prolist = QByteArray("bill lines");
+        c.otherlist = QByteArray("items");
+        c.areaId = area.isNull() ? -1 : store.addName(NameList::Areas, area);
+        c.worker = store.addName(NameList::Handlers, QStringLiteral("李四"));
+        const qint32 id = store.insertCustomer(c);
+        for (int r = 0; r < rooms; ++r) {
+            RoomRecord room;
+            room.userId = id;
+            room.title = QStringLiteral("房间%1").arg(r);
+            room.roomstyle = r % 3;
+            room.zoom = 8 + 2 * r;
+            room.paperWidth = 2000;
+            room.roomWall = QByteArray(40 + r, char('a' + r));
+            room.roomKouban = QByteArray(400, char(r));
+            room.roomDianqi = QByteArray(25, char(0x80 + r));
+            room.pic = QByteArray(300, char(0xFF - r));
+            store.insertRoom(room);
+        }
+        return id;
+    }
+
+    QByteArray exported(qint32 id) {
+        const QString path = folder.file(QStringLiteral("导出.zpk"));
+        EXPECT_TRUE(customer_exchange::exportCustomer(store, id, path, prompts));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    }
+    std::optional<qint32> imported(const QByteArray& bytes, qint32 company = Company) {
+        const QString path = folder.file(QStringLiteral("导入.zpk"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        return customer_exchange::importCustomer(store, company, path, prompts);
+    }
+    int count(const char* table) {
+        return db.scalar(QStringLiteral("select count(*) from ") + QString::fromUtf8(table))
+            .toInt();
+    }
+
+    TempFolder folder;
+    Database db;
+    CustomerStore store{db};
+    ScriptedPrompts prompts;
+};
+
+} // namespace
+
+TEST_F(Exchange, ACustomerAndItsRoomsComeBackAsANewLockedCustomer) {
+    const qint32 id = storedCustomer();
+    const QByteArray bytes = exported(id);
+    EXPECT_EQ(prompts.messages(), QStringList{QStringLiteral("成功导出数据!")});
+    const std::optional<qint32> copy = imported(bytes);
+    ASSERT_TRUE(copy);
+    EXPECT_NE(*copy, id);
+    const CustomerRecord a = *store.customer(id);
+    const CustomerRecord b = *store.customer(*copy);
+    EXPECT_EQ(b.proid, QStringLiteral("*HT0012"));
+    EXPECT_TRUE(b.locked);
+    EXPECT_EQ(b.areaId, a.areaId) << "the area found by its name";
+    for (auto field : {&CustomerRecord::name, &CustomerRecord::addr, &CustomerRecord::tele,
+                       &CustomerRecord::areaTitle}) {
+        EXPECT_EQ(b.*field, a.*field);
+    }
+    EXPECT_EQ(b.designdate, a.designdate);
+    EXPECT_EQ(b.workdate, a.workdate);
+    EXPECT_EQ(b.enddate, a.enddate) << "an empty date stays empty";
+    EXPECT_EQ(b.sex, a.sex);
+    for (auto value :
+         {&CustomerRecord::keelLength, &CustomerRecord::keelPrice, &CustomerRecord::installationFee,
+          &CustomerRecord::shoubianPrice, &CustomerRecord::price}) {
+        EXPECT_DOUBLE_EQ(b.*value, a.*value);
+    }
+    EXPECT_EQ(std::tie(b.shoubian, b.zk, b.ming, b.autoShoubian, b.worker, b.prolist, b.otherlist),
+              std::tie(a.shoubian, a.zk, a.ming, a.autoShoubian, a.worker, a.prolist, a.otherlist));
+    const std::vector<RoomRecord> original = store.roomsOf(id);
+    const std::vector<RoomRecord> copied = store.roomsOf(*copy);
+    ASSERT_EQ(copied.size(), original.size());
+    for (std::size_t r = 0; r < copied.size(); ++r) {
+        EXPECT_EQ(std::tie(copied[r].title, copied[r].roomstyle, copied[r].zoom, copied[r].roomWall,
+                           copied[r].roomKouban, copied[r].roomDianqi, copied[r].pic),
+                  std::tie(original[r].title, original[r].roomstyle, original[r].zoom,
+                           original[r].roomWall, original[r].roomKouban, original[r].roomDianqi,
+                           original[r].pic));
+        EXPECT_EQ(copied[r].userId, *copy);
+    }
+
+    // Twice: two customers with one leading "*" each; a "*" number stays as it is.
+    const std::optional<qint32> again = imported(exported(*copy));
+    ASSERT_TRUE(again);
+    EXPECT_EQ(store.customer(*again)->proid, QStringLiteral("*HT0012"));
+    // The older layout: no magic, version or minimum coverage, which becomes 5.
+    const std::optional<qint32> older = imported(bytes.mid(12));
+    ASSERT_TRUE(older);
+    EXPECT_EQ(store.customer(*older)->ming, 5);
+    EXPECT_EQ(store.roomsOf(*older).size(), 3u);
+}
+
+TEST_F(Exchange, NoRoomsNoAreaAndAnotherCompany) {
+    const qint32 bare = storedCustomer(0, QString());
+    const QByteArray bytes = exported(bare);
+    EXPECT_EQ(bytes.right(4), QByteArray(4, '\0')) << "a room count of 0 ends the file";
+    const int areas = count("arealist");
+    ASSERT_TRUE(imported(bytes));
+    ASSERT_TRUE(imported(bytes));
+    EXPECT_EQ(count("arealist"), areas + 1) << "the empty area name made once, then found";
+
+    prompts.shown.clear();
+    const std::optional<qint32> foreign = imported(exported(storedCustomer()), Company + 1);
+    ASSERT_TRUE(foreign);
+    EXPECT_TRUE(prompts.messages().contains(QStringLiteral("厂商信息不匹配,无法导入产品信息!")));
+    const CustomerRecord c = *store.customer(*foreign);
+    EXPECT_EQ(c.compid, Company + 1) << "the importing installation's company";
+    EXPECT_TRUE(c.prolist.isEmpty());
+    EXPECT_TRUE(c.otherlist.isEmpty());
+    for (const RoomRecord& room : store.roomsOf(*foreign)) {
+        EXPECT_FALSE(room.roomWall.isEmpty());
+        EXPECT_FALSE(room.pic.isEmpty());
+        EXPECT_TRUE(room.roomKouban.isEmpty());
+        EXPECT_TRUE(room.roomDianqi.isEmpty());
+    }
+}
+
+TEST_F(Exchange, AFileCutAnywhereImportsNothing) {
+    const QByteArray bytes = exported(storedCustomer(2));
+    const int customers = count("userlist");
+    const int rooms = count("roomlist");
+    const int areas = count("arealist");
+    for (qsizetype cut = 0; cut < bytes.size(); ++cut) {
+        prompts.shown.clear();
+        ASSERT_FALSE(imported(bytes.left(cut))) << "cut at " << cut;
+        ASSERT_EQ(std::tuple(count("userlist"), count("roomlist"), count("arealist")),
+                  std::tuple(customers, rooms, areas))
+            << "cut at " << cut;
+        ASSERT_FALSE(prompts.messages().isEmpty()) << "cut at " << cut;
+    }
+    EXPECT_TRUE(prompts.messages().contains(QStringLiteral("第2个房间导入错误!")));
+    prompts.shown.clear();
+    EXPECT_FALSE(customer_exchange::exportCustomer(store, 999, folder.file("x.zpk"), prompts));
+    EXPECT_EQ(prompts.messages(), QStringList{QStringLiteral("未发现记录!")});
+    EXPECT_FALSE(QFile::exists(folder.file("x.zpk")));
+}
