@@ -5,6 +5,7 @@
 #include "quote/bill_of_materials.h"
 #include "quote/open_project.h"
 #include "quote/program_version.h"
+#include "quote/reports.h"
 #include "quote/setup_file.h"
 #include "quote/startup_session.h"
 #include "store/customer_store.h"
@@ -81,6 +82,7 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     wirePicker();
     buildProject();
     wireProjectCommands();
+    wireReports();
     wireClosing();
     connect((*actions_)[QStringLiteral("exit")], &QAction::triggered, this, &QWidget::close);
     connect((*actions_)[QStringLiteral("statistics")], &QAction::triggered, this,
@@ -291,6 +293,7 @@ void Tmainfm::sPageControl1Change() {
         (*actions_)[QString::fromUtf8(name)]->setEnabled(active_ != nullptr);
     }
     (*actions_)[QStringLiteral("notCounted")]->setChecked(active_ && active_->not_Cacl);
+    refreshReportCommands();
     if (!active_) {
         customerPage_->fillRoomChecks();
         bill_->total();

@@ -26,6 +26,7 @@ class QProgressBar;
 class QSpinBox;
 class QStackedWidget;
 class QTabWidget;
+class Reports;
 class RoomCanvasWidget;
 class StartupSession;
 struct NewRoomRequest;
@@ -128,6 +129,9 @@ private:
     // reminder; whether a room was changed since it was created or loaded.
     void wireClosing();
     bool roomsModified() const;
+    // Reports (src/ui/main_reports.cpp): the print and export commands and their enabling.
+    void wireReports();
+    void refreshReportCommands();
 
     StartupSession& session_;
     Prompts& prompts_;
@@ -148,6 +152,7 @@ private:
     std::unique_ptr<MainProjectView> projectView_;
     std::unique_ptr<OpenProject> project_;
     std::unique_ptr<BillOfMaterials> bill_;
+    std::unique_ptr<Reports> reports_;
     CustomerPage* customerPage_ = nullptr;
     QProgressBar* saveProgress_ = nullptr;
     TRoom_OBJ* active_ = nullptr;
