@@ -13,6 +13,7 @@ packages=(
   desktop-file-utils appstream
   fcitx5-frontend-qt6 ibus
   xvfb xauth
+  tidy chromium poppler-utils
 )
 
 missing=()

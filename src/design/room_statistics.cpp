@@ -30,22 +30,17 @@ QString RoomStatisticsView::quantityText(double quantity) {
 // Headings follow the library's categories in the order the query returns them; a
 // category without lines shows no heading. Within a category the lines run from the
 // last counted product to the first.
-void TRoom_OBJ::statisticsRefresh() {
-    std::erase_if(billLines,
-                  [](const std::unique_ptr<Ppdu_id>& line) { return line->number == 0; });
-    if (!statisticsView) {
-        return;
-    }
+std::vector<StatisticsRow> statisticsRows(const TRoom_OBJ& room) {
     std::vector<StatisticsRow> rows;
     const std::vector<CategoryRow> categories =
-        library ? ProductLibrary(*library).allCategories() : std::vector<CategoryRow>{};
+        room.library ? ProductLibrary(*room.library).allCategories() : std::vector<CategoryRow>{};
     for (const CategoryRow& category : categories) {
         const std::size_t heading = rows.size();
         rows.push_back(
             {u'［' + category.name + u'］', {QString(), QString(), QString()}, 0, category.id});
-        for (auto line = billLines.rbegin(); line != billLines.rend(); ++line) {
+        for (auto line = room.billLines.rbegin(); line != room.billLines.rend(); ++line) {
             const Ppdu_id& l = **line;
-            if (l.cailiao_id == category.id) {
+            if (l.cailiao_id == category.id && l.number != 0) {
                 rows.push_back({QStringLiteral("  ") + l.title,
                                 {RoomStatisticsView::sizeText(l),
                                  RoomStatisticsView::quantityText(l.number), l.danwei},
@@ -57,5 +52,13 @@ void TRoom_OBJ::statisticsRefresh() {
             rows.pop_back();
         }
     }
-    statisticsView->setRows(std::move(rows));
+    return rows;
+}
+
+void TRoom_OBJ::statisticsRefresh() {
+    std::erase_if(billLines,
+                  [](const std::unique_ptr<Ppdu_id>& line) { return line->number == 0; });
+    if (statisticsView) {
+        statisticsView->setRows(statisticsRows(*this));
+    }
 }

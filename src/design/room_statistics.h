@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+class TRoom_OBJ;
 struct Ppdu_id;
 
 // One row of the room statistics list: a category heading or a product line.
@@ -37,3 +38,6 @@ public:
 private:
     std::vector<StatisticsRow> rows_;
 };
+
+// The rows of a room's statistics list, as the room shows them after its count.
+std::vector<StatisticsRow> statisticsRows(const TRoom_OBJ& room);

@@ -62,6 +62,7 @@ SetupFormValues readinifile(const SetupFile& setup, HeldSettings& held) {
     v.product3 = setup.read(setup::product3);
     v.runIE = setup.read(setup::runIE);
     v.autoCreateRoom = setup.read(setup::autoCreateRoom);
+    v.dealer = readDealerDetails(setup);
 
     pushNumberingAndDiscount(v, held);
     AccessoryParameters& a = held.project.accessories;
@@ -117,6 +118,7 @@ bool Savetoinifile(const SetupFormValues& v, SetupFile& setup, HeldSettings& hel
     ok = setup.write(setup::shoubianPrice, v.edgeTrimPrice.trimmed()) && ok;
     ok = setup.write(setup::minnumber, v.minnumber) && ok;
     ok = setup.write(setup::autosb, v.autosb) && ok;
+    ok = writeDealerDetails(setup, v.dealer) && ok;
     if (!ok) {
         // A read-only program folder must not look like a successful save.
         prompts.message(QStringLiteral("无法写入设置文件 ") +

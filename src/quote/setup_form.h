@@ -1,5 +1,7 @@
 #pragma once
 
+#include "quote/dealer_details.h"
+
 #include <QString>
 
 #include <functional>
@@ -42,6 +44,8 @@ struct SetupFormValues {
     bool product3 = true;
     bool runIE = true;
     bool autoCreateRoom = true;
+    // Tab "经销商信息".
+    DealerDetails dealer;
 
     // The preview of the next project number.
     QString preview() const;

@@ -78,4 +78,13 @@ inline constexpr IntKey maxc{"zdy", "MAXC", 100000};
 inline constexpr IntKey maxx{"zdy", "MAXX", 100000};
 inline constexpr IntKey maxp{"zdy", "MAXP", 100000};
 
+// Section "dealer": the dealer details printed on the pages, empty until the dealer
+// enters them on the settings window.
+inline constexpr TextKey dealerHeading{"dealer", "heading", ""};
+inline constexpr TextKey dealerSubHeading{"dealer", "subheading", ""};
+inline constexpr TextKey dealerAddress{"dealer", "address", ""};
+inline constexpr TextKey dealerPhone1{"dealer", "phone1", ""};
+inline constexpr TextKey dealerPhone2{"dealer", "phone2", ""};
+inline constexpr TextKey dealerRemark{"dealer", "remark", ""};
+
 } // namespace setup

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -72,6 +73,16 @@ DesignStatisticsPanel::DesignStatisticsPanel(QWidget* parent) : QWidget(parent) 
         list_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
     layout->addWidget(list_, 1);
+
+    auto* exports = new QVBoxLayout;
+    exportPicture_ = new QPushButton(QStringLiteral("导出设计图"), this);
+    exportPicture_->setObjectName(QStringLiteral("sButton1"));
+    exportStatistics_ = new QPushButton(QStringLiteral("导出统计表"), this);
+    exportStatistics_->setObjectName(QStringLiteral("sButton3"));
+    exports->addWidget(exportPicture_);
+    exports->addWidget(exportStatistics_);
+    exports->addStretch(1);
+    layout->addLayout(exports);
 
     auto* options = new QVBoxLayout;
     const auto box = [this, options](QCheckBox*& target, const char* name, const char* caption) {

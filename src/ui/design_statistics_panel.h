@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QLabel;
+class QPushButton;
 class QTreeView;
 class StatisticsListModel;
 
@@ -21,10 +22,12 @@ public:
 
     QTreeView* list() const { return list_; }
     QLabel* areaLabel() const { return area_; }
-    QCheckBox* snapGuides() const { return snapGuides_; }     // "贴齐辅助线"
-    QCheckBox* lockCanvas() const { return lockCanvas_; }     // "锁定画布"
-    QCheckBox* showSelected() const { return showSelected_; } // "显示选中的产品"
-    QCheckBox* stripFree() const { return stripFree_; }       // "条扣自由模式"
+    QCheckBox* snapGuides() const { return snapGuides_; }               // "贴齐辅助线"
+    QCheckBox* lockCanvas() const { return lockCanvas_; }               // "锁定画布"
+    QCheckBox* showSelected() const { return showSelected_; }           // "显示选中的产品"
+    QCheckBox* stripFree() const { return stripFree_; }                 // "条扣自由模式"
+    QPushButton* exportPicture() const { return exportPicture_; }       // "导出设计图"
+    QPushButton* exportStatistics() const { return exportStatistics_; } // "导出统计表"
 
 private:
     RoomStatisticsView view_;
@@ -35,4 +38,6 @@ private:
     QCheckBox* lockCanvas_ = nullptr;
     QCheckBox* showSelected_ = nullptr;
     QCheckBox* stripFree_ = nullptr;
+    QPushButton* exportPicture_ = nullptr;
+    QPushButton* exportStatistics_ = nullptr;
 };

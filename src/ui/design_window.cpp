@@ -105,10 +105,8 @@ void Tmainfm::wireDesignCommands() {
     onActiveRoom("undo", [](TRoom_OBJ& room) { room.undo(); });
     onActiveRoom("redo", [](TRoom_OBJ& room) { room.redo(); });
     onActiveRoom("rotateRoom", [](TRoom_OBJ& room) { room.rotateRoom(); });
-    onActiveRoom("exportPicture", [](TRoom_OBJ& room) {
-        // The open project's customer name comes with the customer page.
-        room.exportDesignImage(QString());
-    });
+    onActiveRoom("exportPicture",
+                 [this](TRoom_OBJ& room) { room.exportDesignImage(project_->customer.name); });
 
     // Whole and pattern fills with the picker's orientation; the drop-down button itself
     // runs "全部".

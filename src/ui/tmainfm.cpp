@@ -5,6 +5,7 @@
 #include "quote/bill_of_materials.h"
 #include "quote/open_project.h"
 #include "quote/program_version.h"
+#include "quote/reports.h"
 #include "quote/setup_file.h"
 #include "quote/startup_session.h"
 #include "store/customer_store.h"
@@ -84,6 +85,7 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     buildProject();
     wireProjectCommands();
     wireExchange();
+    wireReports();
     wireClosing();
     maintenance_ = std::make_unique<MainMaintenance>(*this, session_, prompts_, std::move(clock));
     billEdits_ = std::make_unique<MainBillEdits>(*this, *bill_, session_.library());
@@ -297,6 +299,7 @@ void Tmainfm::sPageControl1Change() {
         (*actions_)[QString::fromUtf8(name)]->setEnabled(active_ != nullptr);
     }
     (*actions_)[QStringLiteral("notCounted")]->setChecked(active_ && active_->not_Cacl);
+    refreshReportCommands();
     if (!active_) {
         customerPage_->fillRoomChecks();
         bill_->total();

@@ -28,6 +28,7 @@ class QProgressBar;
 class QSpinBox;
 class QStackedWidget;
 class QTabWidget;
+class Reports;
 class RoomCanvasWidget;
 class StartupSession;
 struct NewRoomRequest;
@@ -141,6 +142,9 @@ private:
     // reminder; whether a room was changed since it was created or loaded.
     void wireClosing();
     bool roomsModified() const;
+    // Reports (src/ui/main_reports.cpp): the print and export commands and their enabling.
+    void wireReports();
+    void refreshReportCommands();
 
     StartupSession& session_;
     Prompts& prompts_;
@@ -163,6 +167,7 @@ private:
     std::unique_ptr<BillOfMaterials> bill_;
     std::unique_ptr<MainMaintenance> maintenance_;
     std::unique_ptr<MainBillEdits> billEdits_;
+    std::unique_ptr<Reports> reports_;
     CustomerPage* customerPage_ = nullptr;
     QProgressBar* saveProgress_ = nullptr;
     TRoom_OBJ* active_ = nullptr;

@@ -53,6 +53,7 @@ Tsetupfm::Tsetupfm(Links links, QWidget* parent) : QDialog(parent), links_(std::
     auto* tabs = new QTabWidget(this);
     tabs->addTab(buildBasicTab(), QStringLiteral("基本参数设置"));
     tabs->addTab(buildProgramTab(), QStringLiteral("程序参数设置"));
+    tabs->addTab(buildDealerTab(), QStringLiteral("经销商信息"));
     layout->addWidget(tabs);
 
     auto* buttons = new QHBoxLayout;
@@ -175,6 +176,27 @@ QWidget* Tsetupfm::buildProgramTab() {
     return page;
 }
 
+// What the printed pages say about the dealer; an empty field leaves its place empty.
+QWidget* Tsetupfm::buildDealerTab() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    const auto field = [&](int row, const char* caption, const char* name) {
+        auto* edit = new QLineEdit(page);
+        edit->setObjectName(QString::fromUtf8(name));
+        grid->addWidget(new QLabel(QString::fromUtf8(caption)), row, 0, Qt::AlignRight);
+        grid->addWidget(edit, row, 1);
+        return edit;
+    };
+    dealerHeading_ = field(0, "报表标题：", "dealerHeading");
+    dealerSubHeading_ = field(1, "副标题：", "dealerSubHeading");
+    dealerAddress_ = field(2, "经销商地址：", "dealerAddress");
+    dealerPhone1_ = field(3, "经销商电话：", "dealerPhone1");
+    dealerPhone2_ = field(4, "其他电话：", "dealerPhone2");
+    dealerRemark_ = field(5, "备注：", "dealerRemark");
+    grid->setRowStretch(6, 1);
+    return page;
+}
+
 SetupFormValues Tsetupfm::values() const {
     SetupFormValues v;
     v.prefix = prefix_->text();
@@ -198,6 +220,8 @@ SetupFormValues Tsetupfm::values() const {
     v.product3 = product3_->isChecked();
     v.runIE = runIE_->isChecked();
     v.autoCreateRoom = autoCreateRoom_->isChecked();
+    v.dealer = {dealerHeading_->text(), dealerSubHeading_->text(), dealerAddress_->text(),
+                dealerPhone1_->text(),  dealerPhone2_->text(),     dealerRemark_->text()};
     return v;
 }
 
@@ -224,6 +248,12 @@ void Tsetupfm::setValues(const SetupFormValues& v) {
     product3_->setChecked(v.product3);
     runIE_->setChecked(v.runIE);
     autoCreateRoom_->setChecked(v.autoCreateRoom);
+    dealerHeading_->setText(v.dealer.heading);
+    dealerSubHeading_->setText(v.dealer.subHeading);
+    dealerAddress_->setText(v.dealer.address);
+    dealerPhone1_->setText(v.dealer.phone1);
+    dealerPhone2_->setText(v.dealer.phone2);
+    dealerRemark_->setText(v.dealer.remark);
     refreshPreview();
 }
 

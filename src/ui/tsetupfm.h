@@ -43,6 +43,7 @@ protected:
 private:
     QWidget* buildBasicTab();
     QWidget* buildProgramTab();
+    QWidget* buildDealerTab();
     void refreshPreview();
     void okClick();
     void applyClick();
@@ -70,4 +71,10 @@ private:
     QCheckBox* product3_;
     QCheckBox* runIE_;
     QCheckBox* autoCreateRoom_;
+    QLineEdit* dealerHeading_;
+    QLineEdit* dealerSubHeading_;
+    QLineEdit* dealerAddress_;
+    QLineEdit* dealerPhone1_;
+    QLineEdit* dealerPhone2_;
+    QLineEdit* dealerRemark_;
 };

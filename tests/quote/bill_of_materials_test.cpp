@@ -24,16 +24,7 @@ protected:
     }
 
     static Ppdu_id line(qint32 id, qint32 category, double number, double price) {
-        Ppdu_id l;
-        l.title = QStringLiteral("产品%1").arg(id);
-        l.id = id;
-        l.cailiao_id = category;
-        l.price = price;
-        l.number = number;
-        l.width = 300;
-        l.height = 600;
-        l.danwei = QStringLiteral("块");
-        return l;
+        return billLine(id, category, number, price);
     }
     static otherrec item(qint32 id, qint32 category, qint32 number, double price) {
         otherrec o;

@@ -91,3 +91,16 @@ void drawRectangle(TRoom_OBJ& room, int width, int height) {
     room.setTool(FirstDesignTool);
     room.roomModified = true;
 }
+
+Ppdu_id billLine(qint32 id, qint32 category, double number, double price) {
+    Ppdu_id l;
+    l.title = QStringLiteral("产品%1").arg(id);
+    l.id = id;
+    l.cailiao_id = category;
+    l.price = price;
+    l.number = number;
+    l.width = 300;
+    l.height = 600;
+    l.danwei = QStringLiteral("块");
+    return l;
+}

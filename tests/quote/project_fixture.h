@@ -68,3 +68,6 @@ protected:
 // Draws a rectangular room of `width` x `height` cm in the middle of the plan, in design
 // mode, as the new-room command and the "设计" button leave it.
 void drawRectangle(TRoom_OBJ& room, int width, int height);
+
+// A bill line titled "产品" + id: a 300 x 600 square panel sold by "块".
+Ppdu_id billLine(qint32 id, qint32 category, double number, double price);

@@ -117,7 +117,7 @@ TEST(MainWindow, CommandsOfLaterSubsystemsStayDisabled) {
     EXPECT_EQ(actions["N27"]->text(), "新建客户...");
     EXPECT_EQ(actions["N27"]->iconText(), "新建");
     EXPECT_FALSE(actions["savebt"]->isEnabled());
-    EXPECT_FALSE(actions["print1"]->isEnabled());
+    EXPECT_FALSE(actions["redownload"]->isEnabled());
     EXPECT_EQ(actions["exportExcel"]->text(), "导出统计表-EXCEL");
     EXPECT_TRUE(actions["setup"]->isEnabled());
     EXPECT_TRUE(actions["skin"]->isEnabled());

@@ -1,3 +1,4 @@
+#include "quote/dealer_details.h"
 #include "quote/held_settings.h"
 #include "quote/setup_file.h"
 #include "support/scripted_prompts.h"
@@ -92,4 +93,19 @@ TEST(SettingsWindow, MinimumMaterialStaysWithinFiveToHundred) {
     w.click("applyButton");
     EXPECT_EQ(w.setup.read(setup::minnumber), "100");
     EXPECT_EQ(w.held.project.minCoverage, 100);
+}
+
+TEST(SettingsWindow, TheDealerTabKeepsThePageTextsInTheirOwnSection) {
+    SettingsWindow w;
+    EXPECT_EQ(w.field<QLineEdit>("dealerHeading")->text(), "") << "empty until entered";
+    w.field<QLineEdit>("dealerHeading")->setText(" 砚舟吊顶 ");
+    w.field<QLineEdit>("dealerPhone2")->setText("138");
+    w.click("applyButton");
+    EXPECT_EQ(w.setup.profile().readString("dealer", "heading"), "砚舟吊顶");
+    const DealerDetails stored = readDealerDetails(w.setup);
+    EXPECT_EQ(stored, (DealerDetails{"砚舟吊顶", "", "", "", "138", ""}));
+    SettingsWindow again;
+    again.setup.write(setup::dealerRemark, "有效期30天");
+    again.window.readinifile();
+    EXPECT_EQ(again.field<QLineEdit>("dealerRemark")->text(), "有效期30天");
 }

@@ -1,0 +1,60 @@
+#include "bill_bench.h"
+#include "platform/default_opener.h"
+#include "platform/picture.h"
+#include "quote/reports.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+
+// The pages of the bill bench's 50-room project, printed into the print folder without
+// opening a browser: the statistics page (no pictures) and the design drawings page with
+// one JPEG at quality 100 per room. The encoding alone of those 50 pictures gives its
+// share of the drawings page.
+
+namespace {
+
+struct ReportBench : BillBench {
+    ReportBench() : reports({project, bill, library.db, held, setup, prompts, folder.path()}) {
+        opener::setHandler([](const QString&) { return true; });
+        project.customer.name = QStringLiteral("客户");
+    }
+    ~ReportBench() { opener::setHandler({}); }
+
+    Reports reports;
+};
+
+void BM_StatisticsPage(benchmark::State& state) {
+    ReportBench bench;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(bench.reports.print(ReportMode::Statistics, nullptr));
+    }
+}
+BENCHMARK(BM_StatisticsPage)->Unit(benchmark::kMillisecond);
+
+void BM_DesignDrawingsPage(benchmark::State& state) {
+    ReportBench bench;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(bench.reports.print(ReportMode::DesignDrawings, nullptr));
+    }
+}
+BENCHMARK(BM_DesignDrawingsPage)->Unit(benchmark::kMillisecond);
+
+void BM_DesignDrawingsJpegEncoding(benchmark::State& state) {
+    ReportBench bench;
+    std::vector<QImage> pictures;
+    for (const RoomEntry& entry : bench.project.room_list) {
+        pictures.emplace_back();
+        entry.room->designPicture(pictures.back());
+    }
+    for (auto _ : state) {
+        for (const QImage& image : pictures) {
+            benchmark::DoNotOptimize(picture::encodeJpeg(image, 100));
+        }
+    }
+    state.counters["pictures"] = double(pictures.size());
+    state.counters["width"] = pictures.empty() ? 0 : pictures.front().width();
+}
+BENCHMARK(BM_DesignDrawingsJpegEncoding)->Unit(benchmark::kMillisecond);
+
+} // namespace

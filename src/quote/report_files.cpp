@@ -1,0 +1,75 @@
+#include "quote/report_files.h"
+
+#include "platform/prompts.h"
+#include "platform/safe_file_name.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace report_files {
+
+QString roomPictureName(const QString& customerName, int roomIndex, const QString& roomTitle) {
+    return safeFileName(customerName.trimmed() + u'0' + QString::number(roomIndex) + u'_' +
+                        roomTitle.trimmed()) +
+           QStringLiteral(".jpg");
+}
+
+QString currentRoomPageName(int roomIndex, const QString& roomTitle) {
+    return safeFileName(u'0' + QString::number(roomIndex) + u'_' + roomTitle) +
+           QStringLiteral(".htm");
+}
+
+QString drawingsPageName(const QString& customerName) {
+    return safeFileName(customerName + QStringLiteral("_设计图")) + QStringLiteral(".htm");
+}
+
+QString statisticsPageName(const QString& customerName) {
+    return safeFileName(customerName + QStringLiteral("_统计表")) + QStringLiteral(".htm");
+}
+
+QSize shownPictureSize(QSize pixels) {
+    QSize shown = pixels;
+    for (int tenths = 9; tenths > 0 && (shown.width() > 700 || shown.height() > 600); --tenths) {
+        shown =
+            QSize(qRound(pixels.width() * tenths / 10.0), qRound(pixels.height() * tenths / 10.0));
+    }
+    return shown;
+}
+
+bool writeWhole(const QString& path, const QByteArray& bytes, Prompts& prompts) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        return true;
+    }
+    prompts.message(QStringLiteral("无法写入文件：") + QDir::toNativeSeparators(path) + u'\n' +
+                    file.errorString());
+    return false;
+}
+
+bool makeFolder(const QString& folder, Prompts& prompts) {
+    if (QDir().mkpath(folder)) {
+        return true;
+    }
+    prompts.message(QStringLiteral("创建文件夹：") + QDir::toNativeSeparators(folder) +
+                    QStringLiteral("\n失败"));
+    return false;
+}
+
+bool prepareFolder(const QString& folder, const QString& programFolder, Prompts& prompts) {
+    if (!makeFolder(folder, prompts)) {
+        return false;
+    }
+    QFile logo(QDir(programFolder).filePath(QStringLiteral("sign.data")));
+    if (!logo.exists()) {
+        return true;
+    }
+    if (!logo.open(QIODevice::ReadOnly)) {
+        prompts.message(QStringLiteral("无法读取文件：") +
+                        QDir::toNativeSeparators(logo.fileName()));
+        return false;
+    }
+    return writeWhole(QDir(folder).filePath(QStringLiteral("mivra.bmp")), logo.readAll(), prompts);
+}
+
+} // namespace report_files

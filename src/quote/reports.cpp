@@ -1,0 +1,129 @@
+#include "quote/reports.h"
+
+#include "core/ppdu_id.h"
+#include "core/troom_obj.h"
+#include "design/room_statistics.h"
+#include "library/product_library.h"
+#include "platform/default_opener.h"
+#include "platform/picture.h"
+#include "quote/bill_of_materials.h"
+#include "quote/export_folder.h"
+#include "quote/held_settings.h"
+#include "quote/html_text.h"
+#include "quote/open_project.h"
+#include "quote/report_files.h"
+
+#include <QDir>
+
+Reports::Reports(ReportSources sources) : s_(std::move(sources)) {}
+
+QString Reports::printFolder() const {
+    return QDir(s_.programFolder).filePath(QStringLiteral("tmp"));
+}
+
+bool Reports::pagesAvailable() const {
+    return !s_.project.room_list.empty();
+}
+
+QString Reports::print(ReportMode mode, TRoom_OBJ* active) {
+    const QString page = writePage(mode, active, printFolder());
+    if (!page.isEmpty()) {
+        opener::openWithDefaultHandler(page);
+    }
+    return page;
+}
+
+bool Reports::pageAvailable(ReportMode mode, TRoom_OBJ* active) {
+    return mode != ReportMode::CurrentRoom || (active && active->roomArea() > 0);
+}
+
+QString Reports::exportPage(ReportMode mode, TRoom_OBJ* active) {
+    if (!pageAvailable(mode, active) || !chooseExportFolder) {
+        return {};
+    }
+    const QString folder =
+        chooseExportFolder(QDir(s_.programFolder).filePath(QStringLiteral("导出文件")),
+                           export_folder::proposal(s_.project.customer));
+    if (folder.isEmpty()) {
+        return {};
+    }
+    const QString page = writePage(mode, active, folder);
+    if (!page.isEmpty()) {
+        opener::openWithDefaultHandler(folder);
+    }
+    return page;
+}
+
+ReportHeader Reports::header(ReportMode mode) const {
+    return {s_.project.customer, readDealerDetails(s_.setup), s_.held.company.url,
+            s_.held.company.compid, mode};
+}
+
+QString Reports::writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder) {
+    if (!pageAvailable(mode, active) ||
+        !report_files::prepareFolder(folder, s_.programFolder, s_.prompts)) {
+        return {};
+    }
+    s_.bill.total();
+    ProductLibrary library(s_.library);
+    ReportWriter page(header(mode), library);
+    page.readbaseinfor();
+    const QString& name = s_.project.customer.name;
+    QString file;
+    bool written = true;
+    if (mode == ReportMode::CurrentRoom) {
+        file = report_files::currentRoomPageName(s_.project.indexOf(active), active->getName());
+        written = currentRoomPage(page, *active, folder);
+    } else if (mode == ReportMode::DesignDrawings) {
+        file = report_files::drawingsPageName(name);
+        written = drawingsPage(page, folder);
+    } else {
+        file = report_files::statisticsPageName(name);
+        statisticsPage(page);
+    }
+    page.foot();
+    const QString path = QDir(folder).filePath(file);
+    if (!written || !report_files::writeWhole(path, html::encodeGb2312(page.html()), s_.prompts)) {
+        return {};
+    }
+    return path;
+}
+
+bool Reports::savePicture(const QImage& image, const QString& path) {
+    return report_files::writeWhole(path, picture::encodeJpeg(image, 100), s_.prompts);
+}
+
+// Accessory rows have no product: their prices are the project's parameters.
+void Reports::projectTable(ReportWriter& page) {
+    const CustomerRecord& c = s_.project.customer;
+    page.readproceduretoprint(reportLines(s_.bill.table().rows()), [&](const ReportLine& line) {
+        switch (line.tag) {
+        case -2:
+            return c.keelPrice;
+        case -3:
+            return c.triangleKeelPrice;
+        case -6:
+            return c.installationFee;
+        case -7:
+            return c.shoubianPrice;
+        default:
+            return line.tag >= 0 ? s_.bill.GetIDprice_list(line.tag).value_or(0) : 0.0;
+        }
+    });
+}
+
+// A product of a room that is not in the project's bill (the room is excluded from the
+// statistics) is priced as the room counted it.
+void Reports::roomTable(ReportWriter& page, TRoom_OBJ& room) {
+    page.readproceduretoprint(reportLines(statisticsRows(room)), [&](const ReportLine& line) {
+        if (const std::optional<double> price = s_.bill.GetIDprice_list(line.tag)) {
+            return *price;
+        }
+        for (const std::unique_ptr<Ppdu_id>& own : room.billLines) {
+            if (own->id == line.tag) {
+                return own->price;
+            }
+        }
+        return 0.0;
+    });
+}

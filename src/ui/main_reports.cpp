@@ -1,0 +1,64 @@
+// The print and export commands of the main window: the three pages printed through the
+// browser or exported into a chosen folder, and the statistics file.
+
+#include "quote/held_settings.h"
+#include "quote/open_project.h"
+#include "quote/reports.h"
+#include "quote/startup_session.h"
+#include "ui/design_statistics_panel.h"
+#include "ui/main_actions.h"
+#include "ui/tmainfm.h"
+#include "ui/tsavewebfm.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+
+void Tmainfm::wireReports() {
+    reports_ = std::make_unique<Reports>(ReportSources{*project_, *bill_, session_.library(),
+                                                       session_.held(), session_.setup(), prompts_,
+                                                       session_.programFolder()});
+    reports_->chooseExportFolder = [this](const QString& folder, const QString& proposal) {
+        Tsavewebfm dialog(prompts_, this);
+        return dialog.choose(folder, proposal);
+    };
+    const auto on = [this](const char* name, std::function<void()> command) {
+        connect((*actions_)[QString::fromUtf8(name)], &QAction::triggered, this,
+                std::move(command));
+    };
+    const ReportMode modes[] = {ReportMode::CurrentRoom, ReportMode::DesignDrawings,
+                                ReportMode::Statistics};
+    for (int i = 0; i < 3; ++i) {
+        const ReportMode mode = modes[i];
+        on(qPrintable(QStringLiteral("print%1").arg(i + 1)),
+           [this, mode] { reports_->print(mode, active_); });
+        on(qPrintable(QStringLiteral("export%1").arg(i + 1)),
+           [this, mode] { reports_->exportPage(mode, active_); });
+    }
+    on("exportExcel", [this] { reports_->sButton3Click(active_); });
+    connect(statisticsPanel_->exportStatistics(), &QPushButton::clicked, this,
+            [this] { reports_->sButton3Click(active_); });
+    connect(statisticsPanel_->exportPicture(), &QPushButton::clicked,
+            (*actions_)[QStringLiteral("exportPicture")], &QAction::trigger);
+    (*actions_)[QStringLiteral("exportExcel")]->setEnabled(true);
+    for (const char* menu : {"printMenu", "exportMenu"}) {
+        connect(actions_->menu(QString::fromUtf8(menu)), &QMenu::aboutToShow, this,
+                [this] { refreshReportCommands(); });
+    }
+    refreshReportCommands();
+}
+
+// Also run by the tab change, so that the tool bar's "打印" and "导出" follow the page.
+void Tmainfm::refreshReportCommands() {
+    if (!reports_) {
+        return; // a tab change while the window is being built
+    }
+    const bool room = Reports::currentRoomAvailable(active_);
+    const bool pages = reports_->pagesAvailable();
+    for (int i = 1; i <= 3; ++i) {
+        for (const char* kind : {"print", "export"}) {
+            (*actions_)[QString::fromUtf8(kind) + QString::number(i)]->setEnabled(i == 1 ? room
+                                                                                         : pages);
+        }
+    }
+}
