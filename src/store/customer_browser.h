@@ -39,6 +39,8 @@ public:
     const ListSummary& summary() const { return summary_; }
     const QStringList& history() const { return history_; }
 
+    // The company whose customers are listed from the next query on.
+    void setCompany(qint32 compid) { query_.compid = compid; }
     // Runs the query, lists its customers and sums them up.
     void rebuild();
     // The unfiltered query (the company's customers), rebuilt.

@@ -28,6 +28,7 @@ class QStackedWidget;
 class QTabWidget;
 class RoomCanvasWidget;
 class StartupSession;
+class TUserFM;
 struct NewRoomRequest;
 
 // The main window: menus and tool bars, the page control with the customer page and
@@ -85,6 +86,7 @@ public:
     // --- The open project (src/ui/main_project*.cpp).
     OpenProject& project();
     CustomerPage* customerPage() const { return customerPage_; }
+    TUserFM* customerBrowser() const { return browser_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -149,6 +151,8 @@ private:
     std::unique_ptr<OpenProject> project_;
     std::unique_ptr<BillOfMaterials> bill_;
     CustomerPage* customerPage_ = nullptr;
+    // The customer browser, made once with the project.
+    TUserFM* browser_ = nullptr;
     QProgressBar* saveProgress_ = nullptr;
     TRoom_OBJ* active_ = nullptr;
     bool started_ = false;
