@@ -24,12 +24,9 @@ void CustomerBrowser::rebuild() {
     std::vector<CustomerListRow> rows = store_.listCustomers(query_);
     ListSummary summary;
     summary.customers = int(rows.size());
-    const QDateTime now = QDateTime::currentDateTime();
     for (const CustomerListRow& row : rows) {
         summary.total += row.price;
-        if (row.enddate.isValid() && row.enddate > now) {
-            ++summary.completed;
-        }
+        summary.completed += row.completed ? 1 : 0;
     }
     summary.rooms = store_.roomCountOf(query_);
     summary_ = summary;
@@ -65,8 +62,11 @@ CustomerListRow CustomerBrowser::listRowOf(qint32 id) {
     if (!c) {
         return {};
     }
-    return {c->id,        c->proid, c->name,       c->tele,  c->tele2,
-            c->areaTitle, c->addr,  c->designdate, c->price, c->enddate};
+    return {c->id,    c->proid,
+            c->name,  c->tele,
+            c->tele2, c->areaTitle,
+            c->addr,  c->designdate.date(),
+            c->price, c->enddate > QDateTime::currentDateTime()};
 }
 
 void CustomerBrowser::listNew(qint32 id) {

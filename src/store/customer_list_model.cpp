@@ -55,11 +55,11 @@ qint32 CustomerListModel::idAt(int row) const {
     return row >= 0 && row < int(rows_.size()) ? rows_[std::size_t(row)].id : -1;
 }
 
-QString designDateText(const QDateTime& date) {
-    if (!date.isValid() || date.date().year() == 1899) {
+QString designDateText(QDate date) {
+    if (!date.isValid() || date.year() == 1899) {
         return QStringLiteral("  ");
     }
-    return date.date().toString(QStringLiteral("yyyy-MM-dd"));
+    return date.toString(QStringLiteral("yyyy-MM-dd"));
 }
 
 QString CustomerListModel::text(int row, int column) const {

@@ -59,4 +59,4 @@ private:
 };
 
 // A design date as the list shows it: empty (two spaces) for the zero date of 1899.
-QString designDateText(const QDateTime& date);
+QString designDateText(QDate date);

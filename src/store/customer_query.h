@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDateTime>
+#include <QDate>
 #include <QString>
 #include <QtGlobal>
 
@@ -25,7 +25,7 @@ struct CustomerListRow {
     QString tele2;
     QString area;
     QString addr;
-    QDateTime designdate;
+    QDate designdate; // the zero date of 1899 when none was given
     double price = 0;
-    QDateTime enddate;
+    bool completed = false; // the completion date lies in the future
 };

@@ -9,10 +9,8 @@
 
 namespace {
 
-lxw_datetime cellDate(const QDateTime& date) {
-    const QDate d = date.date();
-    const QTime t = date.time();
-    return {d.year(), d.month(), d.day(), t.hour(), t.minute(), double(t.second())};
+lxw_datetime cellDate(QDate date) {
+    return {date.year(), date.month(), date.day(), 0, 0, 0};
 }
 
 void writeRow(lxw_worksheet* sheet, lxw_format* dateFormat, const CustomerListModel& list,

@@ -57,16 +57,9 @@ std::map<std::pair<int, int>, Cell> readSheet(const QString& path) {
 }
 
 std::vector<CustomerListRow> sampleRows() {
-    return {{12,
-             QStringLiteral("HT0012"),
-             QStringLiteral("王五"),
-             QStringLiteral("010-1"),
-             QStringLiteral("139"),
-             QStringLiteral("东区"),
-             QStringLiteral("长安街 1 号"),
-             QDateTime(QDate(2024, 3, 1), QTime(0, 0)),
-             1234.5,
-             {}},
+    return {{12, QStringLiteral("HT0012"), QStringLiteral("王五"), QStringLiteral("010-1"),
+             QStringLiteral("139"), QStringLiteral("东区"), QStringLiteral("长安街 1 号"),
+             QDate(2024, 3, 1), 1234.5, false},
             {11,
              QStringLiteral("HT0011"),
              QStringLiteral("赵六"),
@@ -74,9 +67,9 @@ std::vector<CustomerListRow> sampleRows() {
              {},
              {},
              {},
-             QDateTime(QDate(1899, 12, 30), QTime(0, 0)),
+             QDate(1899, 12, 30),
              0,
-             {}}};
+             false}};
 }
 
 } // namespace
