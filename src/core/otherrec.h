@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -14,3 +15,16 @@ struct otherrec {
     double price = 0;
     bool merged = false; // shown as a correction in the current statistics pass; not stored
 };
+
+// The correction of a bill line in a statistics pass: the summed quantities of the items
+// of its product that no line has merged yet; they are merged now.
+inline double mergeCorrection(QList<otherrec>& items, qint32 productId) {
+    double correction = 0;
+    for (otherrec& item : items) {
+        if (!item.merged && item.id == productId) {
+            correction += item.number;
+            item.merged = true;
+        }
+    }
+    return correction;
+}

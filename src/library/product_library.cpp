@@ -48,13 +48,6 @@ std::optional<ProductRow> firstProduct(QSqlQuery q) {
     return readProduct(q);
 }
 
-QString escapeLike(QString text) {
-    text.replace(u'\\', QLatin1String("\\\\"));
-    text.replace(u'%', QLatin1String("\\%"));
-    text.replace(u'_', QLatin1String("\\_"));
-    return text;
-}
-
 } // namespace
 
 QString statusFilterClause(const StatusFilter& filter) {
@@ -116,7 +109,7 @@ std::vector<ProductRow> ProductLibrary::searchByName(const QString& text,
     return readProducts(
         db_.exec(QStringLiteral("select * from pic where title like ? escape '\\'") +
                      statusFilterClause(filter) + QStringLiteral(" order by title"),
-                 {u'%' + escapeLike(text) + u'%'}));
+                 {containsPattern(text)}));
 }
 
 std::optional<ProductRow> ProductLibrary::productWithCategory(int id) const {

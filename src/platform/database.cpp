@@ -131,3 +131,10 @@ void Database::commit() {
 void Database::rollback() {
     db_.rollback();
 }
+
+QString containsPattern(QString text) {
+    text.replace(u'\\', QLatin1String("\\\\"));
+    text.replace(u'%', QLatin1String("\\%"));
+    text.replace(u'_', QLatin1String("\\_"));
+    return u'%' + text + u'%';
+}

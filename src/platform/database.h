@@ -58,6 +58,10 @@ private:
     QSqlDatabase db_;
 };
 
+// The pattern of "column like ? escape '\'" that matches every text containing `text`
+// literally: '%', '_' and '\' in it match only themselves.
+QString containsPattern(QString text);
+
 // Commits on commit(); rolls back when destroyed without it, so a failed save leaves
 // the store as it was.
 class Transaction {

@@ -17,6 +17,16 @@ public:
     virtual void message(const QString& text) = 0;
     // Confirmation: "确定" gives true, "取消" false.
     virtual bool confirm(const QString& text) = 0;
+    // A message or a question with "是" and "否" under a caption of its own instead of
+    // the shared windows' "提示信息".
+    virtual void captionedMessage(const QString& caption, const QString& text) {
+        Q_UNUSED(caption);
+        message(text);
+    }
+    virtual bool askYesNo(const QString& caption, const QString& text) {
+        Q_UNUSED(caption);
+        return confirm(text);
+    }
     // Three-way question: "是", "否", "取消" (closing the window is "取消").
     virtual ThreeWay askThreeWay(const QString& text) = 0;
     // Text input: the trimmed text on "确定", nothing on "取消".

@@ -155,13 +155,7 @@ int BillOfMaterials::totalfromstate(qint32 category, const QString& name, int k)
         if (line.cailiao_id != category) {
             continue;
         }
-        double correction = 0;
-        for (otherrec& item : items) {
-            if (!item.merged && item.id == line.id) {
-                correction += item.number;
-                item.merged = true;
-            }
-        }
+        const double correction = mergeCorrection(items, line.id);
         const double amount = (line.number + correction) * line.price;
         table_.setRow(++k,
                       {QStringLiteral("  ") + line.title,

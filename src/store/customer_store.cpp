@@ -184,8 +184,13 @@ std::vector<CustomerRecord> CustomerStore::customersOfCompany(qint32 compid) {
 void CustomerStore::ensureIndexes() {
     // A store too old to have the column gains no index on it.
     if (db_.hasColumn(QStringLiteral("userlist"), QStringLiteral("Compid"))) {
-        db_.exec(
-            QStringLiteral("create index if not exists userlist_company on userlist (Compid)"));
+        // Holds every column the customer lists select, search, sum and show, so that they
+        // read this index instead of the rows with their stored lists. It serves the
+        // company condition alone as well, so the older index on it alone goes.
+        db_.exec(QStringLiteral(
+            "create index if not exists userlist_browse on userlist (Compid, id, proid, name, "
+            "tele, tele2, addr, AREAID, price, designdate, enddate)"));
+        db_.exec(QStringLiteral("drop index if exists userlist_company"));
     }
     if (db_.hasColumn(QStringLiteral("roomlist"), QStringLiteral("UserId"))) {
         db_.exec(QStringLiteral("create index if not exists roomlist_user on roomlist (UserId)"));

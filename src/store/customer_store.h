@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/customer_query.h"
 #include "store/customer_record.h"
 
 #include <QList>
@@ -41,6 +42,9 @@ public:
     void deleteCustomer(qint32 id);
     // The customers of one company, newest first, without their stored lists.
     std::vector<CustomerRecord> customersOfCompany(qint32 compid);
+    // The customers the query selects, newest first, and the number of their rooms.
+    std::vector<CustomerListRow> listCustomers(const CustomerQuery& query);
+    int roomCountOf(const CustomerQuery& query);
 
     // --- Rooms.
     // The customer's rooms in id order; without the records and pictures unless asked.
@@ -51,6 +55,9 @@ public:
     // Writes the row's plain columns; the records and picture too when `withRecords`.
     void updateRoom(const RoomRecord& record, bool withRecords = true);
     void deleteRoom(qint32 id);
+    void renameRoom(qint32 id, const QString& title);
+    // The room's stored preview (a JPEG file); empty when none was made.
+    QByteArray roomPicture(qint32 id);
 
     // --- Areas and handlers: the first row with exactly this (trimmed) name, -1 for none.
     qint32 areaId(const QString& title);

@@ -80,3 +80,11 @@ void CustomerStore::updateRoom(const RoomRecord& r, bool withRecords) {
 void CustomerStore::deleteRoom(qint32 id) {
     db_.exec(QStringLiteral("delete from roomlist where id = ?"), {id});
 }
+
+void CustomerStore::renameRoom(qint32 id, const QString& title) {
+    db_.exec(QStringLiteral("update roomlist set Title = ? where id = ?"), {title, id});
+}
+
+QByteArray CustomerStore::roomPicture(qint32 id) {
+    return db_.scalar(QStringLiteral("select pic from roomlist where id = ?"), {id}).toByteArray();
+}

@@ -1,6 +1,7 @@
 #include "store/store_schema.h"
 
 #include "platform/database.h"
+#include "store/customer_store.h"
 
 void createStoreSchema(Database& db) {
     db.exec(QStringLiteral(
@@ -18,8 +19,6 @@ void createStoreSchema(Database& db) {
         "Title text, Roomstyle integer, zoom integer, PaperWidth integer, "
         "not_cacl integer default 1, RoomWall blob, RoomKouban blob, RoomDianqi blob, "
         "pic blob)"));
-    db.exec(QStringLiteral("create index roomlist_user on roomlist (UserId)"));
-    db.exec(QStringLiteral("create index userlist_company on userlist (Compid)"));
     db.exec(
         QStringLiteral("create table arealist (id integer primary key autoincrement, title text)"));
     db.exec(QStringLiteral(
@@ -28,4 +27,5 @@ void createStoreSchema(Database& db) {
                            "workerlist.workername as workername from userlist "
                            "left join arealist on userlist.AREAID = arealist.id "
                            "left join workerlist on userlist.worker = workerlist.id"));
+    CustomerStore(db).ensureIndexes();
 }

@@ -5,19 +5,16 @@
 #include "platform/database.h"
 #include "platform/prompts.h"
 #include "quote/bill_of_materials.h"
-#include "quote/customer_defaults.h"
-#include "quote/new_customer.h"
 #include "quote/open_project.h"
 #include "quote/startup_session.h"
 #include "store/customer_store.h"
-#include "ui/customer_chooser.h"
 #include "ui/customer_page.h"
 #include "ui/design_statistics_panel.h"
 #include "ui/main_actions.h"
 #include "ui/main_project_view.h"
 #include "ui/room_canvas_widget.h"
 #include "ui/tmainfm.h"
-#include "ui/tuserinfor.h"
+#include "ui/tuserfm.h"
 
 #include <QAction>
 #include <QProgressBar>
@@ -49,6 +46,16 @@ void Tmainfm::buildProject() {
     saveProgress_->setMaximumWidth(200);
     saveProgress_->hide();
     statusBar()->addWidget(saveProgress_);
+    browser_ = new TUserFM(session_, *store_, prompts_, this);
+    browser_->onOpen = [this](qint32 id) {
+        showProjectArea();
+        const bool opened = project_->openproject(id);
+        if (opened) {
+            setCustomerCommands(true);
+        }
+        return opened;
+    };
+    browser_->onImportRoom = [this](qint32 roomId) { project_->importRoom(roomId); };
 }
 
 OpenProject& Tmainfm::project() {
@@ -91,36 +98,24 @@ void Tmainfm::setCustomerCommands(bool open) {
 }
 
 void Tmainfm::N27Click() {
-    Tuserinfor form(this);
-    const HeldSettings& held = session_.held();
-    const std::optional<CustomerRecord> entered = form.ask(
-        newCustomer(held), nextProjectNumber(held), session_.areaTitles(), session_.handlerNames());
-    if (!entered) {
-        return;
-    }
-    qint32 id = -1;
+    std::optional<std::pair<qint32, QString>> created;
     try {
-        id = createCustomer(*store_, session_.held(), session_.setup(), *entered);
+        created = browser_->newCustomer();
     } catch (const DatabaseError& error) {
         prompts_.message(QString::fromUtf8(error.what()));
         return;
     }
+    if (!created) {
+        return;
+    }
     showProjectArea();
-    project_->startNewCustomer(id);
+    project_->startNewCustomer(created->first);
     setCustomerCommands(true);
     (*actions_)[QStringLiteral("N11")]->trigger();
 }
 
 void Tmainfm::ToolButton17Click() {
-    CustomerChooser chooser(*store_, session_.held().company.compid, this);
-    const int id = chooser.chooseCustomer();
-    if (id < 0) {
-        return;
-    }
-    showProjectArea();
-    if (project_->openproject(id)) {
-        setCustomerCommands(true);
-    }
+    browser_->showModal(false);
     refreshWorkspace();
 }
 
@@ -157,8 +152,7 @@ void Tmainfm::wireProjectCommands() {
         refreshWorkspace();
     });
     on("ToolButton38", [this] {
-        CustomerChooser chooser(*store_, session_.held().company.compid, this);
-        chooser.chooseRooms([this](int roomId) { project_->importRoom(roomId); });
+        browser_->showModal(true);
         refreshWorkspace();
     });
     on("sButton2", [this] { project_->renameRoom(project_->indexOf(active_)); });

@@ -62,6 +62,19 @@ bool QtPrompts::confirm(const QString& text) {
     return dialog1fm().ask(text) == 1;
 }
 
+void QtPrompts::captionedMessage(const QString& caption, const QString& text) {
+    aboutToShow();
+    Tmsgfm window(parent_);
+    window.setWindowTitle(caption);
+    window.ask(text);
+}
+
+bool QtPrompts::askYesNo(const QString& caption, const QString& text) {
+    aboutToShow();
+    YesNoWindow window(caption, parent_);
+    return window.ask(text) == 1;
+}
+
 Prompts::ThreeWay QtPrompts::askThreeWay(const QString& text) {
     aboutToShow();
     switch (dlgfm2().ask(text)) {

@@ -33,6 +33,8 @@ public:
 
     void message(const QString& text) override;
     bool confirm(const QString& text) override;
+    void captionedMessage(const QString& caption, const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& text) override;
     ThreeWay askThreeWay(const QString& text) override;
     std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                      const QString& text) override;

@@ -56,3 +56,9 @@ Tdlgfm2::Tdlgfm2(QWidget* parent) : QuestionWindow(parent) {
     addButton(QStringLiteral("否"), 2);
     addButton(QStringLiteral("取消"), 0);
 }
+
+YesNoWindow::YesNoWindow(const QString& caption, QWidget* parent) : QuestionWindow(parent) {
+    setWindowTitle(caption);
+    addButton(QStringLiteral("是"), 1, true);
+    addButton(QStringLiteral("否"), 0);
+}

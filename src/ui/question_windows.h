@@ -38,3 +38,9 @@ class Tdlgfm2 : public QuestionWindow {
 public:
     explicit Tdlgfm2(QWidget* parent = nullptr);
 };
+
+// Yes/no question under a caption of its own: "是" 1, "否" 0.
+class YesNoWindow : public QuestionWindow {
+public:
+    explicit YesNoWindow(const QString& caption, QWidget* parent = nullptr);
+};

@@ -31,6 +31,7 @@ class QTabWidget;
 class Reports;
 class RoomCanvasWidget;
 class StartupSession;
+class TUserFM;
 struct NewRoomRequest;
 
 // The main window: menus and tool bars, the page control with the customer page and
@@ -94,6 +95,7 @@ public:
     // The hand edits of the bill (src/ui/main_bill_edits.cpp).
     MainBillEdits& billEdits() { return *billEdits_; }
     CustomerPage* customerPage() const { return customerPage_; }
+    TUserFM* customerBrowser() const { return browser_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -169,6 +171,8 @@ private:
     std::unique_ptr<MainBillEdits> billEdits_;
     std::unique_ptr<Reports> reports_;
     CustomerPage* customerPage_ = nullptr;
+    // The customer browser, made once with the project.
+    TUserFM* browser_ = nullptr;
     QProgressBar* saveProgress_ = nullptr;
     TRoom_OBJ* active_ = nullptr;
     bool started_ = false;

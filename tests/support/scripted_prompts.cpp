@@ -29,6 +29,15 @@ bool ScriptedPrompts::confirm(const QString& text) {
     return next(QStringLiteral("confirm:") + text).toBool();
 }
 
+void ScriptedPrompts::captionedMessage(const QString& caption, const QString& text) {
+    captions << caption;
+    message(text);
+}
+
+bool ScriptedPrompts::askYesNo(const QString& caption, const QString& text) {
+    return next(QStringLiteral("yesno:") + caption + u'|' + text).toBool();
+}
+
 Prompts::ThreeWay ScriptedPrompts::askThreeWay(const QString& text) {
     QVariant v = next(QStringLiteral("threeway:") + text);
     return v.isValid() ? ThreeWay(v.toInt()) : Cancel;

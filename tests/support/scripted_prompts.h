@@ -17,6 +17,8 @@ public:
     // What each call showed, in order, e.g. "message:墙面点信息读取错误!".
     QStringList shown;
     QStringList unanswered;
+    // The caption of each captioned message, in order.
+    QStringList captions;
 
     void answerConfirm(bool yes) { answers_.push_back(yes); }
     void answerThreeWay(ThreeWay answer) { answers_.push_back(int(answer)); }
@@ -31,6 +33,9 @@ public:
 
     void message(const QString& text) override;
     bool confirm(const QString& text) override;
+    // Recorded as a message; the caption goes to `captions`.
+    void captionedMessage(const QString& caption, const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& text) override;
     ThreeWay askThreeWay(const QString& text) override;
     std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                      const QString& text) override;

@@ -18,8 +18,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
-#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -84,11 +84,12 @@ TEST(MainProject, ANewCustomerWithTwoRoomsIsSavedAndOpensAgainAfterARestart) {
     ProgramStart program(staged.path(), &prompts);
     ASSERT_EQ(program.start(), 0);
     Tmainfm& main = *program.mainWindow();
-    onNextModal([](QDialog& chooser) {
-        auto* customers = chooser.findChild<QTreeWidget*>(QStringLiteral("customers"));
-        ASSERT_EQ(customers->topLevelItemCount(), 1);
-        EXPECT_EQ(customers->topLevelItem(0)->text(1), QStringLiteral("王五"));
-        chooser.accept();
+    onNextModal([](QDialog& browser) {
+        auto* table = browser.findChild<QTableView*>(QStringLiteral("customerTable"));
+        ASSERT_EQ(table->model()->rowCount(), 1);
+        EXPECT_EQ(table->model()->index(0, 2).data().toString(), QStringLiteral("王五"));
+        table->selectRow(0);
+        browser.findChild<QAction*>(QStringLiteral("openCustomer"))->trigger();
     });
     trigger(main, "ToolButton17");
     EXPECT_EQ(tabTitles(main), QStringList({"客户信息", "新房间", "卧室"}));

@@ -1,0 +1,81 @@
+#include "store/customer_store.h"
+
+#include "platform/database.h"
+
+#include <QSqlQuery>
+
+namespace {
+
+// The customers with their area names: `user_view` without the handler, whose columns the
+// index userlist_browse holds.
+const QString listed =
+    QStringLiteral("userlist left join arealist on userlist.AREAID = arealist.id where ");
+
+// The condition of the rows the query selects, with its values in order.
+struct Filter {
+    QString where;
+    QVariantList values;
+};
+
+QString textColumn(SearchField field) {
+    switch (field) {
+    case SearchField::ProjectNumber:
+        return QStringLiteral("proid");
+    case SearchField::Name:
+        return QStringLiteral("name");
+    default:
+        return QStringLiteral("addr");
+    }
+}
+
+Filter filterOf(const CustomerQuery& query) {
+    Filter f{QStringLiteral("Compid = ?"), {query.compid}};
+    const QString pattern = containsPattern(query.text);
+    const QString like = QStringLiteral(" like ? escape '\\'");
+    const bool byText = !query.text.isEmpty() && query.field != SearchField::None;
+    if (byText && query.field == SearchField::Telephone) {
+        // Grouped, so that the company and area conditions hold for both numbers.
+        f.where += QStringLiteral(" and (tele%1 or tele2%1)").arg(like);
+        f.values << pattern << pattern;
+    } else if (byText) {
+        f.where += QStringLiteral(" and ") + textColumn(query.field) + like;
+        f.values << pattern;
+    }
+    if (!query.area.isEmpty()) {
+        f.where += QStringLiteral(" and title = ?");
+        f.values << query.area;
+    }
+    return f;
+}
+
+} // namespace
+
+std::vector<CustomerListRow> CustomerStore::listCustomers(const CustomerQuery& query) {
+    const Filter f = filterOf(query);
+    // Dates are compared and cut as the stored ISO texts: turning 20 000 of them into
+    // local date-times costs more than the rest of the list together.
+    QSqlQuery q = db_.exec(QStringLiteral("select userlist.id, proid, name, tele, tele2, title, "
+                                          "addr, substr(designdate, 1, 10), price, enddate > ? "
+                                          "from ") +
+                               listed + f.where + QStringLiteral(" order by userlist.id desc"),
+                           QVariantList{QDateTime::currentDateTime()} + f.values);
+    std::vector<CustomerListRow> rows;
+    while (q.next()) {
+        rows.push_back({q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(),
+                        q.value(3).toString(), q.value(4).toString(), q.value(5).toString(),
+                        q.value(6).toString(),
+                        QDate::fromString(q.value(7).toString(), Qt::ISODate),
+                        q.value(8).toDouble(), q.value(9).toInt() != 0});
+    }
+    return rows;
+}
+
+int CustomerStore::roomCountOf(const CustomerQuery& query) {
+    const Filter f = filterOf(query);
+    return db_
+        .scalar(QStringLiteral("select count(*) from roomlist where UserId in "
+                               "(select userlist.id from ") +
+                    listed + f.where + u')',
+                f.values)
+        .toInt();
+}

@@ -1,0 +1,220 @@
+#include "library/library_schema.h"
+#include "library/product_library.h"
+#include "platform/database.h"
+#include "store/customer_browser.h"
+#include "store/customer_store.h"
+#include "store/store_schema.h"
+#include "store/stored_lists.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr qint32 Company = 7;
+constexpr qint32 OtherCompany = 8;
+
+QStringList names(const CustomerListModel& list) {
+    QStringList result;
+    for (const CustomerListRow& row : list.rows()) {
+        result << row.name;
+    }
+    return result;
+}
+
+// A customer store with two areas and a product library with three categories.
+class BrowserTest : public ::testing::Test {
+protected:
+    BrowserTest() {
+        EXPECT_TRUE(storeDb.create(home.file(QStringLiteral("Userdb.data"))));
+        createStoreSchema(storeDb);
+        EXPECT_TRUE(libraryDb.create(home.file(QStringLiteral("db.data"))));
+        createLibrarySchema(libraryDb);
+        for (const auto& [id, name] : {std::pair{1, "扣板"}, {2, "电器"}, {3, "辅料"}}) {
+            libraryDb.exec(QStringLiteral("insert into cailiao (id, cailiao) values (?, ?)"),
+                           {id, QString::fromUtf8(name)});
+        }
+        east =
+            qint32(storeDb.insert(QStringLiteral("insert into arealist (title) values ('东区')")));
+        west =
+            qint32(storeDb.insert(QStringLiteral("insert into arealist (title) values ('西区')")));
+    }
+
+    qint32 add(const QString& name, const QString& tele, const QString& tele2, qint32 area = -1,
+               qint32 compid = Company, int rooms = 0) {
+        CustomerRecord r;
+        r.compid = compid;
+        r.name = name;
+        r.proid = QStringLiteral("HT-") + name;
+        r.tele = tele;
+        r.tele2 = tele2;
+        r.addr = name + QStringLiteral("路");
+        r.areaId = area;
+        const qint32 id = store.insertCustomer(r);
+        for (int i = 0; i < rooms; ++i) {
+            RoomRecord room;
+            room.userId = id;
+            room.title = QStringLiteral("房间%1").arg(i);
+            store.insertRoom(room);
+        }
+        return id;
+    }
+
+    TempFolder home;
+    Database storeDb;
+    Database libraryDb;
+    CustomerStore store{storeDb};
+    ProductLibrary library{libraryDb};
+    ScriptedPrompts prompts;
+    CustomerBrowser browser{store, library, prompts, Company};
+    qint32 east = -1;
+    qint32 west = -1;
+};
+
+} // namespace
+
+TEST_F(BrowserTest, TheListShowsTheCompanysCustomersNewestFirstWithTheirSummary) {
+    browser.showAll();
+    EXPECT_EQ(browser.summary().texts(),
+              QStringList({"客户数：0", "房间数：0", "竣工数：0", "总金额：0元"}));
+
+    CustomerRecord done;
+    done.compid = Company;
+    done.name = QStringLiteral("甲");
+    done.price = 100.25;
+    done.enddate = QDateTime::currentDateTime().addDays(3);
+    done.designdate = QDateTime(QDate(2024, 5, 6), QTime(0, 0));
+    const qint32 first = store.insertCustomer(done);
+    store.insertRoom(RoomRecord{-1, first, QStringLiteral("客厅")});
+    CustomerRecord past = done;
+    past.name = QStringLiteral("乙");
+    past.enddate = QDateTime::currentDateTime().addDays(-3);
+    past.designdate = {};
+    store.insertCustomer(past);
+    CustomerRecord open = past;
+    open.name = QStringLiteral("丙");
+    open.enddate = {}; // stored as the zero date
+    open.price = 100;
+    store.insertCustomer(open);
+    CustomerRecord foreign = done;
+    foreign.compid = OtherCompany;
+    foreign.name = QStringLiteral("外");
+    store.insertRoom(RoomRecord{-1, store.insertCustomer(foreign), QStringLiteral("厨房")});
+
+    browser.showAll();
+    // 100.25 + 100.25 + 100 = 300.5, which rounds to the even 300.
+    EXPECT_EQ(browser.summary().texts(),
+              QStringList({"客户数：3", "房间数：1", "竣工数：1", "总金额：300元"}));
+    CustomerListModel& list = browser.list();
+    EXPECT_EQ(names(list), QStringList({"丙", "乙", "甲"}));
+    EXPECT_EQ(list.headerData(8, Qt::Horizontal, Qt::DisplayRole).toString(),
+              QStringLiteral("项目金额"));
+    EXPECT_EQ(list.text(0, CustomerListModel::Number), QStringLiteral("3"));
+    EXPECT_EQ(list.text(2, CustomerListModel::Number), QStringLiteral("1"));
+    EXPECT_EQ(list.text(2, CustomerListModel::DesignDate), QStringLiteral("2024-05-06"));
+    EXPECT_EQ(list.text(1, CustomerListModel::DesignDate), QStringLiteral("  "));
+    EXPECT_EQ(list.text(2, CustomerListModel::Price), QStringLiteral("100.25"));
+    list.setMode(CustomerListModel::Names);
+    EXPECT_EQ(list.data(list.index(0, 0), Qt::DisplayRole).toString(), QStringLiteral("丙"));
+    list.setMode(CustomerListModel::ProjectNumbers);
+    EXPECT_EQ(list.data(list.index(0, 0), Qt::UserRole).toInt(), list.rows()[0].id);
+
+    // A deleted customer leaves with its rooms; the summary is not recomputed.
+    browser.select(first);
+    browser.deleteCustomer(first);
+    EXPECT_EQ(names(list), QStringList({"丙", "乙"}));
+    EXPECT_EQ(browser.selected(), -1);
+    EXPECT_EQ(storeDb.scalar(QStringLiteral("select count(*) from roomlist")).toInt(), 1);
+    EXPECT_EQ(browser.summary().customers, 3);
+}
+
+TEST_F(BrowserTest, SearchesAndAreaFiltersMatchLiterallyWithinTheCompany) {
+    add(QStringLiteral("王五"), QStringLiteral("5551234"), QString(), east);
+    add(QStringLiteral("赵六"), QString(), QStringLiteral("1385551"), west);
+    add(QStringLiteral("O'Brien"), QStringLiteral("777"), QStringLiteral("888"), east);
+    add(QStringLiteral("百分之50%"), QStringLiteral("9_9"), QString());
+    add(QStringLiteral("百分之500"), QStringLiteral("919"), QString());
+    add(QStringLiteral("外人"), QStringLiteral("5551234"), QStringLiteral("555"), east,
+        OtherCompany);
+
+    const struct {
+        const char* text;
+        SearchField field;
+        const char* area;
+        QStringList expected;
+    } cases[] = {
+        {"", SearchField::None, "", {"百分之500", "百分之50%", "O'Brien", "赵六", "王五"}},
+        {"  ", SearchField::Telephone, "", {"百分之500", "百分之50%", "O'Brien", "赵六", "王五"}},
+        {"555", SearchField::Telephone, "", {"赵六", "王五"}},
+        {"555", SearchField::Telephone, "  东区", {"王五"}},
+        {"555", SearchField::Telephone, "西区", {"赵六"}},
+        {"555", SearchField::None, "西区", {"赵六"}},
+        {"9_9", SearchField::Telephone, "", {"百分之50%"}},
+        {"50%", SearchField::Name, "", {"百分之50%"}},
+        {"O'Brien", SearchField::Name, "", {"O'Brien"}},
+        {"\u3000王五 ", SearchField::Name, "", {"王五"}},
+        {"HT-赵", SearchField::ProjectNumber, "", {"赵六"}},
+        {"六路", SearchField::Address, "", {"赵六"}},
+        {"外人", SearchField::Name, "", {}},
+    };
+    for (const auto& c : cases) {
+        browser.search(QString::fromUtf8(c.text), c.field, QString::fromUtf8(c.area));
+        EXPECT_EQ(names(browser.list()).join(u','), c.expected.join(u','))
+            << c.text << " in " << c.area;
+    }
+    // Texts that found customers are remembered once, newest first.
+    EXPECT_EQ(browser.history(),
+              QStringList({"六路", "HT-赵", "王五", "O'Brien", "50%", "9_9", "555"}));
+
+    browser.filterArea(QStringLiteral("  东区"));
+    EXPECT_EQ(names(browser.list()), QStringList({"O'Brien", "王五"}));
+    EXPECT_EQ(browser.summary().customers, 2);
+    browser.filterArea(QStringLiteral("  全部小区"));
+    EXPECT_EQ(browser.list().rowCount(), 5);
+}
+
+TEST_F(BrowserTest, SelectingACustomerShowsItsRoomsAndItsSummaryByCategory) {
+    CustomerRecord r;
+    r.compid = Company;
+    r.name = QStringLiteral("钱七");
+    // Lines are stored first to last and shown last first.
+    r.prolist = stored_lists::encodeBillLines(
+        {Ppdu_id{QStringLiteral("方板"), 11, 1, 0, 35.25, 12.346, -1, -1, QStringLiteral("块")},
+         Ppdu_id{QStringLiteral("条板"), 12, 1, 1, 20, 3.5, -1, -1, QStringLiteral("米")}});
+    r.otherlist = stored_lists::encodeOtherItems(
+        {otherrec{11, 1, QStringLiteral("方板"), QStringLiteral("块"), -2, 0, 35.25},
+         otherrec{11, 1, QStringLiteral("方板"), QStringLiteral("块"), 5, 0, 35.25},
+         otherrec{31, 3, QStringLiteral("吊杆"), QStringLiteral("根"), -1, 4, 1.25},
+         otherrec{32, 3, QStringLiteral("螺丝"), QStringLiteral("包"), 4, 4, 2.25}});
+    const qint32 id = store.insertCustomer(r);
+    const qint32 kitchen = store.insertRoom(RoomRecord{-1, id, QStringLiteral("厨房"), 2});
+
+    browser.select(id);
+    EXPECT_EQ(browser.billLines().size(), 2);
+    std::vector<QStringList> rows;
+    for (const SummaryRow& row : browser.projectSummary()) {
+        rows.push_back(QStringList{row.caption} + row.values);
+    }
+    const std::vector<QStringList> expected{
+        {"［扣板］"},
+        {"  条板", "3.5", " ", "20", "70"},
+        // Correction -2 + 5; (12.346 + 3) × 35.25 = 540.9465; halves go to even.
+        {"  方板", "12.35", "3", "35.2", "540.9"},
+        {"［辅料］"},
+        {"  螺丝[非显示]", "4", "  ", "2.2", "9"},
+        {"  吊杆[退货]", "-1", "  ", "1.2", "-1.2"},
+    };
+    EXPECT_EQ(rows, expected) << "电器 has nothing and is left out";
+    ASSERT_EQ(browser.rooms().size(), 1u);
+    EXPECT_EQ(browser.rooms()[0].roomstyle, 2);
+
+    browser.renameRoom(kitchen, QStringLiteral(" 新厨房 "));
+    EXPECT_EQ(browser.rooms()[0].title, QStringLiteral("新厨房"));
+    EXPECT_EQ(store.room(kitchen)->title, QStringLiteral("新厨房"));
+    EXPECT_TRUE(prompts.shown.isEmpty());
+
+    browser.select(-1);
+    EXPECT_TRUE(browser.projectSummary().empty());
+    EXPECT_TRUE(browser.rooms().empty());
+}
