@@ -137,6 +137,7 @@ private:
     void setCustomerCommands(bool open);
     // The open project as an exchange file (src/ui/main_exchange.cpp).
     void wireExchange();
+    void wireBrowserExchange();
     QString exchangeFolder() const;
     void exportProjectFile();
     void importProjectFile();

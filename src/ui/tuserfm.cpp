@@ -2,7 +2,6 @@
 
 #include "library/product_library.h"
 #include "platform/picture.h"
-#include "quote/schema_upgrade.h"
 #include "quote/startup_session.h"
 #include "store/customer_browser.h"
 #include "store/customer_store.h"
@@ -262,8 +261,15 @@ void TUserFM::showModal(bool roomImport) {
 }
 
 void TUserFM::reloadAreas() {
-    areas_ = loadAreaTitles(session_.store());
-    handlers_ = loadHandlerNames(session_.store());
+    const auto namesOf = [this](NameList list) {
+        QStringList names;
+        for (const NamedEntry& entry : store_.names(list)) {
+            names << entry.name.trimmed();
+        }
+        return names;
+    };
+    areas_ = namesOf(NameList::Areas);
+    handlers_ = namesOf(NameList::Handlers);
     areaPanel_->clear();
     areaPanel_->addItem(QStringLiteral("  全部小区"));
     searchArea_->clear();
