@@ -67,9 +67,8 @@ NamedLists nameProducts(const v5_design::Design& design, Database& oldDb, Databa
 // The date forms a dealer's system writes; a text in none of them is not taken.
 std::optional<QDateTime> dateOf(const QString& text) {
     const QString t = text.trimmed();
-    for (const QString& format :
-         {QStringLiteral("yyyy-M-d"), QStringLiteral("yyyy/M/d"), QStringLiteral("yyyy.M.d"),
-          QStringLiteral("yyyy年M月d日")}) {
+    for (const QString& format : {QStringLiteral("yyyy-M-d"), QStringLiteral("yyyy/M/d"),
+                                  QStringLiteral("yyyy.M.d"), QStringLiteral("yyyy年M月d日")}) {
         const QDate date = QDate::fromString(t, format);
         if (date.isValid()) {
             return date.startOfDay();
@@ -226,8 +225,8 @@ bool LegacyImport::run() {
     if (oldPath.isEmpty()) {
         return false;
     }
-    const QString path = c_.prompts.chooseOpenFile(
-        QStringLiteral("请选择要打开的V5版设计文件"), QString(), QStringLiteral("V5工程文件|*.dsn"));
+    const QString path = c_.prompts.chooseOpenFile(QStringLiteral("请选择要打开的V5版设计文件"),
+                                                   QString(), QStringLiteral("V5工程文件|*.dsn"));
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         return false;

@@ -22,7 +22,7 @@ constexpr int FirstSearched = 3;
 
 qint32 clampToInt(qint64 value) {
     return qint32(std::clamp<qint64>(value, std::numeric_limits<qint32>::min(),
-                                      std::numeric_limits<qint32>::max()));
+                                     std::numeric_limits<qint32>::max()));
 }
 
 qint64 scaled(qint32 value, double scale) {
@@ -140,10 +140,10 @@ void layOut(TRoom_OBJ& room, const v5_design::Design& design) {
         auto object = std::make_unique<tdianqi_rec>();
         object->id = o.id;
         object->orientation = o.orientation;
-        object->x = clampToInt(
-            rounding::halfEven64(double(o.a) * design.cellWidth / 10) + shiftX - offsetX);
-        object->y = clampToInt(
-            rounding::halfEven64(double(o.b) * design.cellHeight / 10) + shiftY - offsetY);
+        object->x = clampToInt(rounding::halfEven64(double(o.a) * design.cellWidth / 10) + shiftX -
+                               offsetX);
+        object->y = clampToInt(rounding::halfEven64(double(o.b) * design.cellHeight / 10) + shiftY -
+                               offsetY);
         object->selected = false;
         room.objects.push_back(std::move(object));
     }

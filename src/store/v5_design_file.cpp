@@ -64,8 +64,7 @@ private:
     bool header(Design& d) {
         return skipIntegers(4) && skipLines(1) && in_.read(d.style) && d.style <= LastStyle &&
                in_.read(d.cellWidth) && in_.read(d.cellHeight) && usableCellSize(d) &&
-               skipIntegers(4) &&
-               in_.read(d.scale) && in_.read(d.offsetY) && in_.read(d.offsetX);
+               skipIntegers(4) && in_.read(d.scale) && in_.read(d.offsetY) && in_.read(d.offsetX);
     }
 
     bool grid(Design& d) {
@@ -86,8 +85,8 @@ private:
 
     bool objects(Design& d) {
         qint32 n = 0;
-        if (!in_.read(n) || !in_.read(d.objectShiftX) || !in_.read(d.objectShiftY) ||
-            n < 0 || qint64(n) * ObjectBytes > in_.left()) {
+        if (!in_.read(n) || !in_.read(d.objectShiftX) || !in_.read(d.objectShiftY) || n < 0 ||
+            qint64(n) * ObjectBytes > in_.left()) {
             return false;
         }
         d.objects.resize(n);

@@ -46,8 +46,8 @@ struct Design {
     quint8 style = 0; // V5 room style 0..7
     qint32 cellWidth = 0;
     qint32 cellHeight = 0;
-    double scale = 0;    // V5 coordinates to plan cm
-    qint32 offsetX = 0;  // as stored; scaled before use
+    double scale = 0;   // V5 coordinates to plan cm
+    qint32 offsetX = 0; // as stored; scaled before use
     qint32 offsetY = 0;
     qint32 objectShiftX = 0; // as stored; scaled before use
     qint32 objectShiftY = 0;
