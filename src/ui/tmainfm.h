@@ -136,6 +136,8 @@ private:
     // reminder; whether a room was changed since it was created or loaded.
     void wireClosing();
     bool roomsModified() const;
+    // "导入V5项目文件" (src/ui/main_legacy_import.cpp).
+    void wireLegacyImport();
 
     StartupSession& session_;
     Prompts& prompts_;

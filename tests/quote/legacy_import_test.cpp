@@ -1,5 +1,5 @@
 #include "project_fixture.h"
-#include "v5_file_writer.h"
+#include "support/v5_file_writer.h"
 
 #include "core/ppdu_id.h"
 #include "core/tdianqi_rec.h"
@@ -267,6 +267,33 @@ TEST_F(LegacyImportTest, StripRoomsKeepOneStripPerLine) {
         EXPECT_EQ(attribute(4), columns ? 2 : 1);
         EXPECT_EQ(entry(5), -1); // line 6 on is empty
         EXPECT_EQ(size(5), c.cell);
+    }
+}
+
+// The fuzz target's seeds are files of this writer; YZ_WRITE_FUZZ_SEEDS=1 writes them again.
+TEST_F(LegacyImportTest, FuzzSeedsAreWriterFiles) {
+    V5File strips = squareRoom();
+    strips.style = 7;
+    strips.fillColumn(2, 1, 220, 5);
+    strips.fillColumn(3, 3, 220, -(2 * 1001 + 3));
+    strips.objects = {{10, 10, 3, 1}};
+    strips.otherItems = {{5, 2}};
+    strips.billLines = {{5, 12.5}};
+    V5File panels = squareRoom();
+    panels.cells[{4, 4}] = {9, 1};
+    const std::pair<const char*, QByteArray> seeds[] = {{"strip_columns", strips.bytes()},
+                                                        {"square_panels", panels.bytes()}};
+    const QString folder = QStringLiteral(YZ_SOURCE_DIR "/fuzz/corpus/v5_design/");
+    for (const auto& [name, bytes] : seeds) {
+        QFile file(folder + QString::fromLatin1(name));
+        if (qEnvironmentVariableIntValue("YZ_WRITE_FUZZ_SEEDS") == 1) {
+            QDir().mkpath(folder);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+            file.close();
+        }
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        EXPECT_TRUE(file.readAll() == bytes) << name;
     }
 }
 

@@ -1,4 +1,4 @@
-#include "v5_file_writer.h"
+#include "support/v5_file_writer.h"
 
 #include "platform/gbk.h"
 
