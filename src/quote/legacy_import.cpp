@@ -249,8 +249,9 @@ bool LegacyImport::run() {
     }
 
     Database oldDb;
-    QString problem;
-    if (!oldDb.openReadOnly(oldPath, &problem)) {
+    if (!oldDb.openReadOnly(oldPath)) {
+        // Forgotten, so that the next import asks for the library again.
+        c_.setup.write(setup::v5dbpath, QString());
         c_.prompts.message(QStringLiteral("V5数据库无法打开:") + oldPath);
         return false;
     }

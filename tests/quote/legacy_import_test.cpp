@@ -49,8 +49,8 @@ protected:
     }
 
     // Runs the command on `file` with the old library path stored.
-    bool runImport(const QByteArray& bytes) {
-        setup->write(setup::v5dbpath, oldPath);
+    bool runImport(const QByteArray& bytes, const QString& libraryPath = {}) {
+        setup->write(setup::v5dbpath, libraryPath.isEmpty() ? oldPath : libraryPath);
         const QString path = home.file(QStringLiteral("旧设计.dsn"));
         QFile out(path);
         EXPECT_TRUE(out.open(QIODevice::WriteOnly));
@@ -132,6 +132,14 @@ TEST_F(LegacyImportTest, TheOldLibraryIsAskedForOnceAndThenReused) {
     prompts.answerCancel();
     EXPECT_EQ(command.oldLibraryPath(), QString());
     EXPECT_EQ(setup->read(setup::v5dbpath), home.file(QStringLiteral("gone.data")));
+
+    // A stored file that is no database is reported and forgotten; the project stays.
+    const QString notDatabase = home.file(QStringLiteral("setup.ini"));
+    prompts.shown.clear();
+    EXPECT_FALSE(runImport(squareRoom().bytes(), notDatabase));
+    EXPECT_EQ(prompts.messages(), QStringList{QStringLiteral("V5数据库无法打开:") + notDatabase});
+    EXPECT_EQ(setup->read(setup::v5dbpath), QString());
+    EXPECT_EQ(project->room_list.at(0).room->getName(), QStringLiteral("客厅"));
 }
 
 TEST_F(LegacyImportTest, ProductsAreMappedByNameThroughTheOldLibrary) {
