@@ -56,6 +56,17 @@ bool ByteReader::skip(qint64 count) {
     return take(count, at);
 }
 
+bool ByteReader::readLine(QByteArray& out) {
+    if (left() <= 0) {
+        return false;
+    }
+    const qsizetype end = bytes_.indexOf('\r', position_);
+    const qint64 length = end < 0 ? left() : end - position_;
+    out = bytes_.mid(position_, length);
+    position_ += end < 0 ? length : length + 1;
+    return true;
+}
+
 void ByteWriter::write(qint32 value) {
     char bytes[sizeof value];
     qToLittleEndian(value, bytes);

@@ -17,6 +17,9 @@ public:
     bool readBytes(qint64 count, QByteArray& out);
     // Passes over `count` bytes; false when fewer are left (or count is negative).
     bool skip(qint64 count);
+    // A text line: the bytes up to the next carriage return, which is passed over and
+    // dropped; the end of the bytes also ends a line. False when no bytes are left.
+    bool readLine(QByteArray& out);
 
     qint64 left() const { return bytes_.size() - position_; }
 

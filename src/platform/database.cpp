@@ -25,10 +25,11 @@ Database::~Database() {
     close();
 }
 
-bool Database::openConnection(const QString& path, QString* error) {
+bool Database::openConnection(const QString& path, QString* error, const QString& options) {
     close();
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db_.setDatabaseName(path);
+    db_.setConnectOptions(options);
     if (!db_.open()) {
         if (error) {
             *error = db_.lastError().text();
@@ -41,6 +42,14 @@ bool Database::openConnection(const QString& path, QString* error) {
 }
 
 bool Database::open(const QString& path, QString* error) {
+    return openExisting(path, error, {});
+}
+
+bool Database::openReadOnly(const QString& path, QString* error) {
+    return openExisting(path, error, QStringLiteral("QSQLITE_OPEN_READONLY"));
+}
+
+bool Database::openExisting(const QString& path, QString* error, const QString& options) {
     QFileInfo info(path);
     if (!info.isFile()) {
         if (error) {
@@ -48,7 +57,7 @@ bool Database::open(const QString& path, QString* error) {
         }
         return false;
     }
-    if (!openConnection(path, error)) {
+    if (!openConnection(path, error, options)) {
         return false;
     }
     // SQLite opens any file lazily; reading the schema proves it is a database.

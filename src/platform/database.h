@@ -27,6 +27,8 @@ public:
     // Opens an existing database file read-write. A missing file is never created;
     // a file that is not a database fails too. On failure `error` says why.
     bool open(const QString& path, QString* error = nullptr);
+    // The same without write access: statements that change the file fail.
+    bool openReadOnly(const QString& path, QString* error = nullptr);
     // Creates a new empty database file (used only by the delivered-data builder).
     bool create(const QString& path, QString* error = nullptr);
     void close();
@@ -51,7 +53,8 @@ public:
     QSqlDatabase& connection() { return db_; }
 
 private:
-    bool openConnection(const QString& path, QString* error);
+    bool openConnection(const QString& path, QString* error, const QString& options = {});
+    bool openExisting(const QString& path, QString* error, const QString& options);
 
     QString name_;
     QString path_;
