@@ -262,6 +262,10 @@ bool LegacyImport::run() {
         c_.prompts.message(QStringLiteral("V5数据库无法读取:") + QString::fromUtf8(e.what()));
         return false;
     }
+    // The open project is replaced: an edited one is offered to be saved first.
+    if (!c_.project.askToSave()) {
+        return false;
+    }
     buildProject(c_, read.design, named);
     return true;
 }

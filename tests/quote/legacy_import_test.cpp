@@ -48,8 +48,10 @@ protected:
                 {id, title});
     }
 
-    // Runs the command on `file` with the old library path stored.
-    bool runImport(const QByteArray& bytes, const QString& libraryPath = {}) {
+    // Runs the command on `file` with the old library path stored; `saveAnswer` answers
+    // the save question of an edited project.
+    bool runImport(const QByteArray& bytes, const QString& libraryPath = {},
+                   std::optional<Prompts::ThreeWay> saveAnswer = {}) {
         setup->write(setup::v5dbpath, libraryPath.isEmpty() ? oldPath : libraryPath);
         const QString path = home.file(QStringLiteral("旧设计.dsn"));
         QFile out(path);
@@ -57,6 +59,9 @@ protected:
         out.write(bytes);
         out.close();
         prompts.answerPath(path);
+        if (saveAnswer) {
+            prompts.answerThreeWay(*saveAnswer);
+        }
         return LegacyImport({*project, *view, library, *setup, held, prompts}).run();
     }
 
@@ -111,6 +116,12 @@ TEST_F(LegacyImportTest, RefusedFilesLeaveTheOpenProjectAsItWas) {
         EXPECT_EQ(project->room_list[0].room->getName(), QStringLiteral("客厅"));
         EXPECT_EQ(project->customer.name, QStringLiteral("李四"));
     }
+    // A good file over an edited project: "取消" at the save question keeps the project.
+    project->fieldChanged();
+    prompts.shown.clear();
+    EXPECT_FALSE(runImport(good, {}, Prompts::Cancel));
+    EXPECT_TRUE(prompts.shown.contains(QStringLiteral("threeway:当前客户李四已修改,是否保存?")));
+    EXPECT_EQ(project->room_list[0].room->getName(), QStringLiteral("客厅"));
 }
 
 TEST_F(LegacyImportTest, TheOldLibraryIsAskedForOnceAndThenReused) {
