@@ -108,7 +108,7 @@ TEST(MainWindow, RoomTabsCarryTheCurrentProductAndTheZoom) {
     EXPECT_EQ(main->statusPanel(6)->text(), "");
 }
 
-TEST(MainWindow, CommandsOfLaterSubsystemsStayDisabled) {
+TEST(MainWindow, CommandsHaveTheirCaptionsAndCustomerCommandsWaitForACustomer) {
     StagedProgram staged;
     ScriptedPrompts prompts;
     ProgramStart program(staged.path(), &prompts);
@@ -117,7 +117,8 @@ TEST(MainWindow, CommandsOfLaterSubsystemsStayDisabled) {
     EXPECT_EQ(actions["N27"]->text(), "新建客户...");
     EXPECT_EQ(actions["N27"]->iconText(), "新建");
     EXPECT_FALSE(actions["savebt"]->isEnabled());
-    EXPECT_FALSE(actions["redownload"]->isEnabled());
+    EXPECT_FALSE(actions["N34"]->isEnabled());
+    EXPECT_FALSE(actions["N90"]->isEnabled());
     EXPECT_EQ(actions["exportExcel"]->text(), "导出统计表-EXCEL");
     EXPECT_TRUE(actions["setup"]->isEnabled());
     EXPECT_TRUE(actions["skin"]->isEnabled());
