@@ -1,5 +1,5 @@
-#include "library/library_schema.h"
 #include "library/price_file.h"
+#include "library/library_schema.h"
 #include "platform/database.h"
 
 #include <QFile>
@@ -20,9 +20,7 @@ struct Library {
                     {id, QStringLiteral("p%1").arg(id), double(id)});
         }
     }
-    double total() {
-        return db.scalar(QStringLiteral("select sum(price) from pic")).toDouble();
-    }
+    double total() { return db.scalar(QStringLiteral("select sum(price) from pic")).toDouble(); }
 
     QTemporaryDir folder;
     Database db;

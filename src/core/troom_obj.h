@@ -505,7 +505,7 @@ public:
     std::vector<std::unique_ptr<tpic_rec>> productCache;
     QPoint rectangleStart{NoRectangleStart, 0}; // of a rectangular room drag
     QPoint pressPoint;                          // of the last press in design mode
-    BlockGrid<qint32> cells{GridSide, -1}; // -1: no product
+    BlockGrid<qint32> cells{GridSide, -1};      // -1: no product
     BlockGrid<quint8> cellAttributes{GridSide, 0};
     bool canRedo = false;
     bool canUndo = false;
