@@ -1,7 +1,6 @@
 #include "design/room_statistics.h"
 
 #include "core/ppdu_id.h"
-#include "core/rounding.h"
 #include "core/troom_obj.h"
 #include "library/product_library.h"
 #include "platform/decimal_text.h"
@@ -23,8 +22,7 @@ QString RoomStatisticsView::sizeText(const Ppdu_id& line) {
 }
 
 QString RoomStatisticsView::quantityText(double quantity) {
-    const double rounded = double(rounding::halfEven64(quantity * 100)) / 100;
-    return decimalText(rounded);
+    return roundedText(quantity, 2);
 }
 
 // Headings follow the library's categories in the order the query returns them; a

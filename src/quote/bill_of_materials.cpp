@@ -15,14 +15,6 @@
 
 namespace {
 
-// R(x × 10) ÷ 10 and R(x × 100) ÷ 100 in their shortest form, halves to even.
-QString tenths(double value) {
-    return decimalText(double(rounding::halfEven64(value * 10)) / 10);
-}
-QString hundredths(double value) {
-    return decimalText(double(rounding::halfEven64(value * 100)) / 100);
-}
-
 BillRow heading(const QString& caption) {
     return {caption, {}, -1, 0};
 }
@@ -157,13 +149,13 @@ int BillOfMaterials::totalfromstate(qint32 category, const QString& name, int k)
         }
         const double correction = mergeCorrection(items, line.id);
         const double amount = (line.number + correction) * line.price;
-        table_.setRow(++k,
-                      {QStringLiteral("  ") + line.title,
-                       {RoomStatisticsView::sizeText(line), hundredths(line.number),
-                        correction == 0 ? QStringLiteral(" ") : hundredths(correction), line.danwei,
-                        tenths(line.price), tenths(amount), QString::number(line.style)},
-                       line.id,
-                       1});
+        table_.setRow(
+            ++k, {QStringLiteral("  ") + line.title,
+                  {RoomStatisticsView::sizeText(line), roundedText(line.number, 2),
+                   correction == 0 ? QStringLiteral(" ") : roundedText(correction, 2), line.danwei,
+                   roundedText(line.price, 1), roundedText(amount, 1), QString::number(line.style)},
+                  line.id,
+                  1});
         grandtotal_ += amount;
         wrote = true;
     }
@@ -180,12 +172,12 @@ int BillOfMaterials::totalfromstate(qint32 category, const QString& name, int k)
         const double amount = item.number * item.price;
         const QString mark =
             item.number < 1 ? QStringLiteral("[退货]") : QStringLiteral("[非显示]");
-        table_.setRow(
-            ++k, {QStringLiteral("  ") + item.title + mark,
-                  {QStringLiteral(" "), QString::number(item.number), QStringLiteral(" "),
-                   item.danwei, tenths(item.price), tenths(amount), QString::number(item.style)},
-                  item.id,
-                  1});
+        table_.setRow(++k, {QStringLiteral("  ") + item.title + mark,
+                            {QStringLiteral(" "), QString::number(item.number), QStringLiteral(" "),
+                             item.danwei, roundedText(item.price, 1), roundedText(amount, 1),
+                             QString::number(item.style)},
+                            item.id,
+                            1});
         grandtotal_ += amount;
         wrote = true;
     }
@@ -198,13 +190,13 @@ void BillOfMaterials::appendAccessories(int k) {
     table_.setRow(k++, heading(QStringLiteral("［附件］")));
     const auto priced = [&](const QString& caption, qint32 tag, double perArea, double price) {
         const double amount = perArea * price * area;
-        table_.setRow(
-            k++, accessory(caption, tag, tenths(perArea * area), tenths(price), tenths(amount)));
+        table_.setRow(k++, accessory(caption, tag, roundedText(perArea * area, 1),
+                                     roundedText(price, 1), roundedText(amount, 1)));
         grandtotal_ += amount;
     };
     const auto unpriced = [&](const QString& caption, qint32 tag, double perArea) {
-        table_.setRow(k++, accessory(caption, tag, tenths(perArea * area), QStringLiteral("0"),
-                                     QStringLiteral("0")));
+        table_.setRow(k++, accessory(caption, tag, roundedText(perArea * area, 1),
+                                     QStringLiteral("0"), QStringLiteral("0")));
     };
     if (c.keelLength != 0) {
         priced(QStringLiteral("  龙骨"), -2, c.keelLength, c.keelPrice);
@@ -223,19 +215,20 @@ void BillOfMaterials::appendAccessories(int k) {
         const qint64 metres = rounding::halfEven64(double(shoubian_) / 1000 + 0.5);
         const double amount = double(metres) * c.shoubianPrice;
         table_.setRow(k++, accessory(QStringLiteral("  收边条"), -7, QString::number(metres),
-                                     hundredths(c.shoubianPrice), tenths(amount)));
+                                     roundedText(c.shoubianPrice, 2), roundedText(amount, 1)));
         grandtotal_ += amount;
     }
     if (c.installationFee != 0) {
         const double amount = c.installationFee * area;
-        table_.setRow(k++, accessory(QStringLiteral("  安装费"), -6, tenths(area),
-                                     tenths(c.installationFee), tenths(amount)));
+        table_.setRow(k++, accessory(QStringLiteral("  安装费"), -6, roundedText(area, 1),
+                                     roundedText(c.installationFee, 1), roundedText(amount, 1)));
         grandtotal_ += amount;
     }
-    table_.setRow(k, {QStringLiteral("总计"),
-                      {QString(), QString(), QString(), QString(), QString(), tenths(grandtotal_)},
-                      -1,
-                      0});
+    table_.setRow(
+        k, {QStringLiteral("总计"),
+            {QString(), QString(), QString(), QString(), QString(), roundedText(grandtotal_, 1)},
+            -1,
+            0});
 }
 
 void BillOfMaterials::setAmountFromTotal() {

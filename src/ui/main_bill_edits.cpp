@@ -1,6 +1,5 @@
 #include "ui/main_bill_edits.h"
 
-#include "core/rounding.h"
 #include "design/product_picker.h"
 #include "platform/decimal_text.h"
 #include "platform/default_opener.h"
@@ -96,8 +95,7 @@ void MainBillEdits::editPickerPrice() {
     }
     edits_.setLibraryPrice(product->id, answer->price);
     picker.setRecordPrice(row, answer->price);
-    const double shown = double(rounding::halfEven64(answer->price * 100)) / 100;
-    window_.statusPanel(3)->setText(QStringLiteral("价：") + decimalText(shown) +
+    window_.statusPanel(3)->setText(QStringLiteral("价：") + roundedText(answer->price, 2) +
                                     QStringLiteral("元"));
 }
 
