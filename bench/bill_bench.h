@@ -3,7 +3,7 @@
 #include "bench_library.h"
 #include "core/ppdu_id.h"
 #include "core/troom_obj.h"
-#include "no_window.h"
+#include "quote/no_window.h"
 #include "platform/cautious_prompts.h"
 #include "quote/bill_of_materials.h"
 #include "quote/held_settings.h"

@@ -1,6 +1,6 @@
 #include "bench_library.h"
 #include "core/troom_obj.h"
-#include "no_window.h"
+#include "quote/no_window.h"
 #include "platform/cautious_prompts.h"
 #include "platform/database.h"
 #include "platform/picture.h"

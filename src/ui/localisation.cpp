@@ -1,8 +1,6 @@
 #include "ui/localisation.h"
 
-#include <QApplication>
-#include <QFont>
-#include <QFontDatabase>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -31,15 +29,6 @@ public:
     }
 };
 
-// Simplified Chinese families, preferred first.
-const QStringList& chineseFamilies() {
-    static const QStringList families{
-        QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
-        QStringLiteral("Source Han Sans SC"), QStringLiteral("WenQuanYi Zen Hei"),
-        QStringLiteral("AR PL UMing CN")};
-    return families;
-}
-
 } // namespace
 
 ChineseSystemLocale::ChineseSystemLocale()
@@ -67,25 +56,6 @@ bool installChineseTranslations(QCoreApplication& app) {
     QCoreApplication::installTranslator(translator);
     QCoreApplication::installTranslator(new FileTypeNames(&app));
     return true;
-}
-
-void useChineseFonts() {
-    QStringList installed;
-    const QStringList available = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
-    for (const QString& family : chineseFamilies()) {
-        if (available.contains(family, Qt::CaseInsensitive)) {
-            installed << family;
-        }
-    }
-    if (installed.isEmpty()) {
-        installed = chineseFamilies();
-    }
-    for (const char* name : {"宋体", "SimSun", "新宋体"}) {
-        QFont::insertSubstitutions(QString::fromUtf8(name), installed);
-    }
-    QFont font = QApplication::font();
-    font.setFamilies(installed);
-    QApplication::setFont(font);
 }
 
 void useIconTheme() {

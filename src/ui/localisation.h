@@ -24,10 +24,6 @@ private:
 // translation file is not installed.
 bool installChineseTranslations(QCoreApplication& app);
 
-// Chinese text in a Chinese font: the application font and every font asked for as
-// "宋体" resolve to an installed CJK family with Simplified Chinese glyph forms.
-void useChineseFonts();
-
 // Icons for Qt's own dialogs on a desktop that configures no icon theme (or only the
 // bare hicolor one): the installed Adwaita theme fills in.
 void useIconTheme();

@@ -1,5 +1,6 @@
 #include "ui/program_start.h"
 
+#include "platform/chinese_fonts.h"
 #include "quote/program_version.h"
 #include "quote/startup_session.h"
 #include "ui/localisation.h"

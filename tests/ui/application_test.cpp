@@ -1,3 +1,4 @@
+#include "platform/chinese_fonts.h"
 #include "platform/database.h"
 #include "ui/localisation.h"
 #include "ui/yz_application.h"

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/cautious_prompts.h"
+
+// The prompts of a command line run: nobody answers, so every question is declined, and
+// a file to save is the one named on the command line (none: the save is cancelled).
+// Messages are kept for the command to report.
+class BatchPrompts : public CautiousPrompts {
+public:
+    QString savePath;
+
+    QString chooseSaveFile(const QString&, const QString&, const QString&) override {
+        return savePath;
+    }
+};

@@ -1,0 +1,100 @@
+// yanzhou-cli: the dealer's batch work on a program folder without a display and
+// without questions. Standard output carries the result; standard error the messages,
+// one line each, and the progress of long work when it is a terminal.
+
+#include "batch_prompts.h"
+#include "batch_session.h"
+#include "commands.h"
+#include "invocation.h"
+#include "platform/chinese_fonts.h"
+#include "platform/default_opener.h"
+#include "platform/program_folder.h"
+#include "progress.h"
+#include "quote/program_version.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int Failed = 1;
+constexpr int BadArguments = 2;
+
+void printError(const QString& text) {
+    QString line = text.simplified();
+    std::fprintf(stderr, "yanzhou-cli: %s\n", line.toLocal8Bit().constData());
+}
+
+// Qt's own diagnostics (no runtime folder on a server, font fallbacks) are not the
+// dealer's business: only its critical errors reach standard error, as one line.
+void qtDiagnostics(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        printError(text);
+    }
+}
+
+// The messages of a failed command on one line; the command's name when it said nothing.
+void reportFailure(const QStringList& messages, const QString& command) {
+    printError(messages.isEmpty() ? command + QStringLiteral(" 没有完成") : messages.join(u' '));
+}
+
+int runIn(const QString& folder, const Invocation& run) {
+    BatchPrompts prompts;
+    Progress progress;
+    BatchSession session(folder, prompts, progress);
+    QTextStream out(stdout);
+    bool done = false;
+    try {
+        progress.show(QStringLiteral("打开数据库"));
+        done = session.start() && runCommand(run, session, out);
+    } catch (const std::exception& e) {
+        prompts.message(QString::fromUtf8(e.what()));
+    }
+    out.flush();
+    progress.finish();
+    if (!done) {
+        reportFailure(prompts.messages, run.command);
+        return Failed;
+    }
+    for (const QString& notice : std::as_const(prompts.messages)) {
+        printError(notice);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Room pictures and fonts need a GUI application, never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    qInstallMessageHandler(qtDiagnostics);
+    QGuiApplication app(argc, argv);
+    // The same names as the program, so that both resolve the same per-user folder.
+    QCoreApplication::setOrganizationName(QStringLiteral("yanzhou"));
+    QCoreApplication::setApplicationName(QStringLiteral("yanzhou"));
+    QCoreApplication::setApplicationVersion(programVersion());
+
+    const ParsedCommandLine parsed = parseCommandLine(app.arguments());
+    if (!parsed.invocation) {
+        printError(parsed.error);
+        return BadArguments;
+    }
+    if (parsed.invocation->help) {
+        std::fputs(usageText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    const program_folder::Resolution home = program_folder::resolve(
+        program_folder::currentCandidates(app.arguments(), QStringLiteral(YZ_BUILD_DATA_DIR)));
+    if (!home.problem.isEmpty()) {
+        printError(home.problem);
+        return Failed;
+    }
+    useChineseFonts();
+    // Nothing is opened: the paths written are printed instead.
+    opener::setHandler([](const QString&) { return true; });
+    return runIn(home.folder, *parsed.invocation);
+}
