@@ -13,8 +13,9 @@ TEST(Architecture, OnlyUiAndAppIncludeQtWidgets) {
         QRegularExpression::MultilineOption);
     QStringList offenders;
     int scanned = 0;
-    for (const QString& folder : {QStringLiteral("src"), QStringLiteral("tools"),
-                                  QStringLiteral("bench"), QStringLiteral("fuzz")}) {
+    for (const QString& folder :
+         {QStringLiteral("src"), QStringLiteral("cli"), QStringLiteral("tools"),
+          QStringLiteral("bench"), QStringLiteral("fuzz")}) {
         QDirIterator it(root + u'/' + folder, {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
                         QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
