@@ -144,6 +144,7 @@ void Tmainfm::wireProjectCommands() {
         }
         setCustomerCommands(false);
         workArea_->setCurrentWidget(startPanel_);
+        (*actions_)[QStringLiteral("statistics")]->setEnabled(false);
         sPageControl1Change();
     });
     on("ToolButton10", [this] { project_->deleteRoom(project_->indexOf(active_)); });

@@ -250,6 +250,7 @@ bool Tmainfm::projectEdited() const {
 
 void Tmainfm::showProjectArea() {
     workArea_->setCurrentWidget(projectArea_);
+    (*actions_)[QStringLiteral("statistics")]->setEnabled(true);
 }
 
 void Tmainfm::disposOBJ() {

@@ -146,6 +146,11 @@ TEST(MainProject, TheRoomChecksExcludeRoomsAndClosingAsksAboutUnsavedChanges) {
     EXPECT_TRUE(main.rooms().empty());
     EXPECT_EQ(main.pageControl()->count(), 1);
     EXPECT_FALSE(main.projectEdited());
+    for (const char* closed : {"statistics", "modeRoom", "modeDesign", "N34", "N90"}) {
+        EXPECT_FALSE(main.actions()[closed]->isEnabled()) << closed;
+    }
+    main.showStatistics();
+    EXPECT_TRUE(main.actions()["statistics"]->isEnabled()) << "the project area is back";
 }
 
 TEST(MainProject, AnExportedProjectComesBackAsAnOpenUnsavedProject) {
