@@ -6,7 +6,6 @@
 #include <QPagedPaintDevice>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFrame>
 #include <QUrl>
 
 namespace {
@@ -17,20 +16,6 @@ const char* const ChineseFamily = "WenQuanYi Micro Hei";
 
 // The page's sizes are CSS pixels: 96 to the inch, 72 points to the inch.
 constexpr double PixelsPerPoint = 96.0 / 72.0;
-
-// A browser takes a table's height as the least it may have and lets its content grow it;
-// the text layout takes it as fixed and lets content run out over whatever follows (the
-// page frame of 700 pixels over the foot). Tables here take the height of their content.
-void freeTableHeights(QTextFrame& frame) {
-    for (QTextFrame* child : frame.childFrames()) {
-        QTextFrameFormat format = child->frameFormat();
-        if (format.hasProperty(QTextFormat::FrameHeight)) {
-            format.clearProperty(QTextFormat::FrameHeight);
-            child->setFrameFormat(format);
-        }
-        freeTableHeights(*child);
-    }
-}
 
 void useChineseFamily(QTextDocument& document) {
     QTextCursor all(&document);
@@ -55,7 +40,6 @@ void print(const QString& markup, const QString& folder, QPagedPaintDevice& devi
     document.setDocumentMargin(0);
     document.setBaseUrl(QUrl::fromLocalFile(QDir(folder).absolutePath() + u'/'));
     document.setHtml(markup);
-    freeTableHeights(*document.rootFrame());
     useChineseFamily(document);
     // Laid out on pages as wide as the paper's printable width in CSS pixels, so that a
     // page meant for a screen keeps its proportions; print() scales the pages to the device.

@@ -23,7 +23,7 @@ bool Reports::printDocument(ReportMode mode, QPagedPaintDevice& device) {
                            QDir::toNativeSeparators(QDir::tempPath()));
         return false;
     }
-    const std::optional<QString> markup = composePage(mode, nullptr, pictures.path());
+    const std::optional<QString> markup = composePage(mode, nullptr, pictures.path(), true);
     if (!markup) {
         return false;
     }

@@ -54,9 +54,13 @@ QString Reports::exportPage(ReportMode mode, TRoom_OBJ* active) {
     return page;
 }
 
-ReportHeader Reports::header(ReportMode mode) const {
-    return {s_.project.customer, readDealerDetails(s_.setup), s_.held.company.url,
-            s_.held.company.compid, mode};
+ReportHeader Reports::header(ReportMode mode, bool paper) const {
+    return {s_.project.customer,
+            readDealerDetails(s_.setup),
+            s_.held.company.url,
+            s_.held.company.compid,
+            mode,
+            paper};
 }
 
 QString Reports::pageName(ReportMode mode, TRoom_OBJ* active) const {
@@ -73,14 +77,14 @@ QString Reports::pageName(ReportMode mode, TRoom_OBJ* active) const {
 }
 
 std::optional<QString> Reports::composePage(ReportMode mode, TRoom_OBJ* active,
-                                            const QString& folder) {
+                                            const QString& folder, bool paper) {
     if (!pageAvailable(mode, active) ||
         !report_files::prepareFolder(folder, s_.programFolder, s_.prompts)) {
         return std::nullopt;
     }
     s_.bill.total();
     ProductLibrary library(s_.library);
-    ReportWriter page(header(mode), library);
+    ReportWriter page(header(mode, paper), library);
     page.readbaseinfor();
     bool written = true;
     if (mode == ReportMode::CurrentRoom) {
@@ -98,7 +102,7 @@ std::optional<QString> Reports::composePage(ReportMode mode, TRoom_OBJ* active,
 }
 
 QString Reports::writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder) {
-    const std::optional<QString> markup = composePage(mode, active, folder);
+    const std::optional<QString> markup = composePage(mode, active, folder, false);
     if (!markup) {
         return {};
     }

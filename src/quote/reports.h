@@ -71,9 +71,11 @@ public:
 
 private:
     QString writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder);
-    // The page's markup, with the logo and the pictures it shows written into `folder`;
-    // nothing when the page is not available or a file could not be written.
-    std::optional<QString> composePage(ReportMode mode, TRoom_OBJ* active, const QString& folder);
+    // The page's markup (for paper pages or a browser), with the logo and the pictures it
+    // shows written into `folder`; nothing when the page is not available or a file could
+    // not be written.
+    std::optional<QString> composePage(ReportMode mode, TRoom_OBJ* active, const QString& folder,
+                                       bool paper);
     QString pageName(ReportMode mode, TRoom_OBJ* active) const;
     bool currentRoomPage(ReportWriter& page, TRoom_OBJ& room, const QString& folder);
     bool drawingsPage(ReportWriter& page, const QString& folder);
@@ -84,7 +86,7 @@ private:
     bool savePicture(const QImage& image, const QString& path);
     void projectTable(ReportWriter& page);
     void roomTable(ReportWriter& page, TRoom_OBJ& room);
-    ReportHeader header(ReportMode mode) const;
+    ReportHeader header(ReportMode mode, bool paper) const;
 
     ReportSources s_;
 };
