@@ -155,6 +155,25 @@ void ReportWriter::specialCustomerBlock() {
                             "</table></td></tr></table>\n");
 }
 
+void ReportWriter::pageFrameOpen(int spacing, bool centred) {
+    if (!header_.paper) {
+        html_ +=
+            QStringLiteral("<table width=\"100%\" height=\"700\" border=\"0\" cellspacing=\"0\" "
+                           "cellpadding=\"0\"%1><tr><td valign=\"top\">\n")
+                .arg(centred ? QStringLiteral(" align=\"center\"") : QString());
+    }
+    html_ += QStringLiteral("<table width=\"100%\" border=\"0\" cellspacing=\"%1\" "
+                            "cellpadding=\"0\">\n")
+                 .arg(spacing);
+}
+
+void ReportWriter::pageFrameClose() {
+    html_ += QStringLiteral("</table>\n");
+    if (!header_.paper) {
+        html_ += QStringLiteral("</td></tr></table>\n");
+    }
+}
+
 void ReportWriter::titleBar(const QString& html, const QString& width) {
     html_ += QStringLiteral("<tr><td class=\"tbox01c\"");
     if (!width.isEmpty()) {

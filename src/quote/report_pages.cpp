@@ -17,18 +17,6 @@ QString areaText(double squareMetres) {
     return decimalText(double(rounding::halfEven64(squareMetres * 100)) / 100);
 }
 
-const char* const PageFrameOpen = "<table width=\"100%\" height=\"700\" border=\"0\" "
-                                  "cellspacing=\"0\" cellpadding=\"0\"%1><tr><td valign=\"top\">\n"
-                                  "<table width=\"100%\" border=\"0\" cellspacing=\"%2\" "
-                                  "cellpadding=\"0\">\n";
-const char* const PageFrameClose = "</table>\n</td></tr></table>\n";
-
-QString frameOpen(int spacing, bool centred = false) {
-    return QString::fromLatin1(PageFrameOpen)
-        .arg(centred ? QStringLiteral(" align=\"center\"") : QString())
-        .arg(spacing);
-}
-
 } // namespace
 
 bool Reports::currentRoomPage(ReportWriter& page, TRoom_OBJ& room, const QString& folder) {
@@ -40,7 +28,7 @@ bool Reports::currentRoomPage(ReportWriter& page, TRoom_OBJ& room, const QString
         return false;
     }
     const QSize shown = report_files::shownPictureSize(image.size());
-    page.append(frameOpen(10));
+    page.pageFrameOpen(10);
     page.titleBar(QStringLiteral("<b>") + html::escape(room.getName()) +
                   QStringLiteral("</b>   ［面积：") + areaText(room.roomArea()) +
                   QStringLiteral(" 平方米］"));
@@ -52,14 +40,14 @@ bool Reports::currentRoomPage(ReportWriter& page, TRoom_OBJ& room, const QString
     } else {
         roomTable(page, room);
     }
-    page.append(QString::fromLatin1(PageFrameClose));
+    page.pageFrameClose();
     return true;
 }
 
 // Two rooms to a row: a row opens before each room of even index and closes after each
 // of odd index; a last room alone closes its row too.
 bool Reports::drawingsPage(ReportWriter& page, const QString& folder) {
-    page.append(frameOpen(10, true));
+    page.pageFrameOpen(10, true);
     const std::vector<RoomEntry>& rooms = s_.project.room_list;
     for (std::size_t i = 0; i < rooms.size(); ++i) {
         TRoom_OBJ& room = *rooms[i].room;
@@ -87,12 +75,12 @@ bool Reports::drawingsPage(ReportWriter& page, const QString& folder) {
             page.append(QStringLiteral("</tr>\n"));
         }
     }
-    page.append(QString::fromLatin1(PageFrameClose));
+    page.pageFrameClose();
     return true;
 }
 
 void Reports::statisticsPage(ReportWriter& page) {
-    page.append(frameOpen(6));
+    page.pageFrameOpen(6);
     const auto summary = [&] {
         page.titleBar(QStringLiteral("<b>所有房间的汇总表</b> ［面积：") +
                           areaText(s_.bill.area()) + QStringLiteral("平方米］"),
@@ -122,5 +110,5 @@ void Reports::statisticsPage(ReportWriter& page) {
             "<td class=\"tbox01\">大写:____万____仟____佰____拾____圆____角____分   "
             "小写:￥____________</td></tr></table>\n</td></tr>\n"));
     }
-    page.append(QString::fromLatin1(PageFrameClose));
+    page.pageFrameClose();
 }

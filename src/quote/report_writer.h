@@ -40,6 +40,8 @@ struct ReportHeader {
     QString vendorAddress;
     int compid = 0;
     ReportMode mode = ReportMode::CurrentRoom;
+    // Laid out on paper pages rather than shown in a browser.
+    bool paper = false;
 };
 
 // Writes one HTML 4.01 page: the fixed head with heading, project number and customer
@@ -54,6 +56,13 @@ public:
     void readbaseinfor();
     // A row holding one centred bill table of `lines`, priced by `price`, with its sum.
     void readproceduretoprint(const std::vector<ReportLine>& lines, const PriceOf& price);
+    // The table that holds a page's title bars, bill tables and pictures, with `spacing`
+    // between its rows. In a browser it sits in a frame of at least 700 pixels, which
+    // keeps the foot low on the screen; on paper pages the frame is left out, as a fixed
+    // height there would let a long bill run over the foot, and each level of tables
+    // around the bill tables multiplies the time their layout takes.
+    void pageFrameOpen(int spacing, bool centred = false);
+    void pageFrameClose();
     // A table row with a grey title bar; `html` is already escaped.
     void titleBar(const QString& html, const QString& width = {});
     // A picture linked to itself, zoomed by the mouse wheel; a height of 0 keeps the

@@ -54,36 +54,60 @@ QString Reports::exportPage(ReportMode mode, TRoom_OBJ* active) {
     return page;
 }
 
-ReportHeader Reports::header(ReportMode mode) const {
-    return {s_.project.customer, readDealerDetails(s_.setup), s_.held.company.url,
-            s_.held.company.compid, mode};
+ReportHeader Reports::header(ReportMode mode, bool paper) const {
+    return {s_.project.customer,
+            readDealerDetails(s_.setup),
+            s_.held.company.url,
+            s_.held.company.compid,
+            mode,
+            paper};
 }
 
-QString Reports::writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder) {
+QString Reports::pageName(ReportMode mode, TRoom_OBJ* active) const {
+    const QString& name = s_.project.customer.name;
+    switch (mode) {
+    case ReportMode::CurrentRoom:
+        return report_files::currentRoomPageName(s_.project.indexOf(active), active->getName());
+    case ReportMode::DesignDrawings:
+        return report_files::drawingsPageName(name);
+    case ReportMode::Statistics:
+        break;
+    }
+    return report_files::statisticsPageName(name);
+}
+
+std::optional<QString> Reports::composePage(ReportMode mode, TRoom_OBJ* active,
+                                            const QString& folder, bool paper) {
     if (!pageAvailable(mode, active) ||
         !report_files::prepareFolder(folder, s_.programFolder, s_.prompts)) {
-        return {};
+        return std::nullopt;
     }
     s_.bill.total();
     ProductLibrary library(s_.library);
-    ReportWriter page(header(mode), library);
+    ReportWriter page(header(mode, paper), library);
     page.readbaseinfor();
-    const QString& name = s_.project.customer.name;
-    QString file;
     bool written = true;
     if (mode == ReportMode::CurrentRoom) {
-        file = report_files::currentRoomPageName(s_.project.indexOf(active), active->getName());
         written = currentRoomPage(page, *active, folder);
     } else if (mode == ReportMode::DesignDrawings) {
-        file = report_files::drawingsPageName(name);
         written = drawingsPage(page, folder);
     } else {
-        file = report_files::statisticsPageName(name);
         statisticsPage(page);
     }
+    if (!written) {
+        return std::nullopt;
+    }
     page.foot();
-    const QString path = QDir(folder).filePath(file);
-    if (!written || !report_files::writeWhole(path, html::encodeGb2312(page.html()), s_.prompts)) {
+    return page.html();
+}
+
+QString Reports::writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder) {
+    const std::optional<QString> markup = composePage(mode, active, folder, false);
+    if (!markup) {
+        return {};
+    }
+    const QString path = QDir(folder).filePath(pageName(mode, active));
+    if (!report_files::writeWhole(path, html::encodeGb2312(*markup), s_.prompts)) {
         return {};
     }
     return path;

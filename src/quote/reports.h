@@ -5,10 +5,12 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class BillOfMaterials;
 class QImage;
+class QPagedPaintDevice;
 class Database;
 class OpenProject;
 class Prompts;
@@ -29,7 +31,8 @@ struct ReportSources {
 };
 
 // The print and export commands: the three HTML pages with their pictures, written into
-// the print folder or a chosen folder and opened, and the tab-separated statistics file.
+// the print folder or a chosen folder and opened, the same pages as PDF files or on a
+// printer, and the tab-separated statistics file.
 class Reports {
 public:
     explicit Reports(ReportSources sources);
@@ -43,6 +46,16 @@ public:
     QString print(ReportMode mode, TRoom_OBJ* active);
     // Writes the page into a folder the user chooses and opens the folder.
     QString exportPage(ReportMode mode, TRoom_OBJ* active);
+    // Writes the page of `mode` (Statistics or DesignDrawings) as one A4 PDF file `file`.
+    // The file written, or empty when nothing was written (the user was told why).
+    QString writePdf(ReportMode mode, const QString& file);
+    // The PDF export: a save dialog proposing a file in the export folder, then the file
+    // written and opened. The file written, or empty.
+    QString exportPdf(ReportMode mode);
+    // Lays the page of `mode` out on the pages of `device` (a printer, a preview, a PDF
+    // writer) with its page layout. False, after telling the user, when the page could
+    // not be composed.
+    bool printDocument(ReportMode mode, QPagedPaintDevice& device);
     // The statistics file of the active room's list, or of the statistics table when no
     // room is active. The file written, or empty.
     QString sButton3Click(TRoom_OBJ* active);
@@ -58,6 +71,12 @@ public:
 
 private:
     QString writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder);
+    // The page's markup (for paper pages or a browser), with the logo and the pictures it
+    // shows written into `folder`; nothing when the page is not available or a file could
+    // not be written.
+    std::optional<QString> composePage(ReportMode mode, TRoom_OBJ* active, const QString& folder,
+                                       bool paper);
+    QString pageName(ReportMode mode, TRoom_OBJ* active) const;
     bool currentRoomPage(ReportWriter& page, TRoom_OBJ& room, const QString& folder);
     bool drawingsPage(ReportWriter& page, const QString& folder);
     void statisticsPage(ReportWriter& page);
@@ -67,7 +86,7 @@ private:
     bool savePicture(const QImage& image, const QString& path);
     void projectTable(ReportWriter& page);
     void roomTable(ReportWriter& page, TRoom_OBJ& room);
-    ReportHeader header(ReportMode mode) const;
+    ReportHeader header(ReportMode mode, bool paper) const;
 
     ReportSources s_;
 };

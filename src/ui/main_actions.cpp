@@ -155,10 +155,15 @@ void MainActions::buildOutputMenus() {
     print->addAction(add("print1", "打印当前房间", "打印"));
     print->addAction(add("print2", "打印所有设计图"));
     print->addAction(add("print3", "打印所有统计表"));
+    print->addSeparator();
+    print->addAction(add("printPreview", "打印预览..."));
     QMenu* exp = addMenu(nullptr, "exportMenu", "导出");
     exp->addAction(add("export1", "导出当前房间", "导出"));
     exp->addAction(add("export2", "导出所有设计图"));
     exp->addAction(add("export3", "导出所有统计表"));
+    exp->addSeparator();
+    exp->addAction(add("exportPdf3", "导出PDF报价单"));
+    exp->addAction(add("exportPdf2", "导出PDF设计方案"));
     exp->addSeparator();
     exp->addAction(add("exportPicture", "导出设计图"));
     exp->addAction(add("exportExcel", "导出统计表-EXCEL"));

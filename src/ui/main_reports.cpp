@@ -1,8 +1,10 @@
 // The print and export commands of the main window: the three pages printed through the
-// browser or exported into a chosen folder, and the statistics file.
+// browser or exported into a chosen folder, the PDF files, the print preview of the
+// statistics and the statistics file.
 
 #include "quote/held_settings.h"
 #include "quote/open_project.h"
+#include "quote/report_document.h"
 #include "quote/reports.h"
 #include "quote/startup_session.h"
 #include "ui/design_statistics_panel.h"
@@ -12,6 +14,9 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPageLayout>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 void Tmainfm::wireReports() {
@@ -35,6 +40,9 @@ void Tmainfm::wireReports() {
         on(qPrintable(QStringLiteral("export%1").arg(i + 1)),
            [this, mode] { reports_->exportPage(mode, active_); });
     }
+    on("exportPdf3", [this] { reports_->exportPdf(ReportMode::Statistics); });
+    on("exportPdf2", [this] { reports_->exportPdf(ReportMode::DesignDrawings); });
+    on("printPreview", [this] { printPreview(); });
     on("exportExcel", [this] { reports_->sButton3Click(active_); });
     connect(statisticsPanel_->exportStatistics(), &QPushButton::clicked, this,
             [this] { reports_->sButton3Click(active_); });
@@ -61,4 +69,18 @@ void Tmainfm::refreshReportCommands() {
                                                                                          : pages);
         }
     }
+    for (const char* name : {"printPreview", "exportPdf3", "exportPdf2"}) {
+        (*actions_)[QString::fromUtf8(name)]->setEnabled(pages);
+    }
+}
+
+// Qt's preview of the statistics document, printed to any printer of the system.
+void Tmainfm::printPreview() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(report_document::pageLayout());
+    printer.setDocName(project_->customer.name);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { reports_->printDocument(ReportMode::Statistics, *target); });
+    preview.exec();
 }

@@ -148,6 +148,7 @@ private:
     // Reports (src/ui/main_reports.cpp): the print and export commands and their enabling.
     void wireReports();
     void refreshReportCommands();
+    void printPreview();
     // "导入V5项目文件" (src/ui/main_legacy_import.cpp).
     void wireLegacyImport();
 

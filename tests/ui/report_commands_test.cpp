@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -44,7 +46,8 @@ protected:
         for (const char* menu : {"printMenu", "exportMenu"}) {
             emit main->actions().menu(QString::fromUtf8(menu))->aboutToShow();
         }
-        for (const char* name : {"print1", "print2", "print3", "export1", "export2", "export3"}) {
+        for (const char* name : {"print1", "print2", "print3", "export1", "export2", "export3",
+                                 "printPreview", "exportPdf3", "exportPdf2"}) {
             if (action(name)->isEnabled()) {
                 enabled.append(QString::fromUtf8(name));
             }
@@ -65,7 +68,7 @@ TEST_F(ReportCommands, MenusFollowTheActivePageAndPagesOpenInTheBrowser) {
     request.name = QStringLiteral("客厅");
     main->CreatNewRoom(request);
     main->getActiveOBJ()->makeRectangle(300, 300);
-    EXPECT_EQ(enabledOnOpening().size(), 6);
+    EXPECT_EQ(enabledOnOpening().size(), 9);
 
     action("print1")->trigger();
     const QString tmp = staged.home().file("tmp");
@@ -80,7 +83,8 @@ TEST_F(ReportCommands, MenusFollowTheActivePageAndPagesOpenInTheBrowser) {
     EXPECT_TRUE(list.readLine().startsWith(gbk::encode("产品\t规格\t数量\t单位\t\r\n")));
 
     main->pageControl()->setCurrentIndex(0);
-    EXPECT_EQ(enabledOnOpening(), (QStringList{"print2", "print3", "export2", "export3"}));
+    EXPECT_EQ(enabledOnOpening(), (QStringList{"print2", "print3", "export2", "export3",
+                                               "printPreview", "exportPdf3", "exportPdf2"}));
     EXPECT_FALSE(action("print1")->isEnabled()) << "the tool bar's 打印 follows the page";
     action("print3")->trigger();
     EXPECT_EQ(opened.last(), tmp + "/赵六_统计表.htm");
@@ -113,6 +117,42 @@ TEST_F(ReportCommands, TheExportDialogProposesTheFolderAndCreatesIt) {
     EXPECT_EQ(opened, QStringList{exports + "/方案一"});
     EXPECT_TRUE(QFile::exists(exports + "/方案一/赵六_设计图.htm"));
     EXPECT_TRUE(QFile::exists(exports + "/方案一/赵六00_客厅.jpg"));
+}
+
+TEST_F(ReportCommands, PdfEntriesWriteAndOpenTheFileAndThePreviewShowsTheStatistics) {
+    NewRoomRequest request;
+    request.name = QStringLiteral("客厅");
+    main->CreatNewRoom(request);
+    main->getActiveOBJ()->makeRectangle(300, 300);
+    EXPECT_EQ(action("exportPdf3")->text(), "导出PDF报价单");
+    EXPECT_EQ(action("exportPdf2")->text(), "导出PDF设计方案");
+    EXPECT_EQ(action("printPreview")->text(), "打印预览...");
+
+    const QString pdf = staged.home().file("方案.pdf");
+    prompts.answerPath(pdf);
+    action("exportPdf2")->trigger();
+    EXPECT_EQ(opened, QStringList{pdf});
+    EXPECT_TRUE(prompts.shown.last().startsWith("save:导出PDF设计方案|" +
+                                                staged.home().file("导出文件/赵六_设计方案.pdf")))
+        << qPrintable(prompts.shown.last());
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+
+    int pages = -1;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, main, [&] {
+        auto* preview = main->findChild<QPrintPreviewDialog*>();
+        if (!preview || !preview->isVisible()) {
+            return;
+        }
+        poll.stop();
+        pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+        preview->reject();
+    });
+    poll.start(10);
+    action("printPreview")->trigger();
+    EXPECT_EQ(pages, 1);
 }
 
 } // namespace

@@ -1,0 +1,71 @@
+// The pages as PDF files and on printers: the same markup as the HTML pages, laid out by
+// the report document.
+
+#include "platform/default_opener.h"
+#include "platform/prompts.h"
+#include "platform/safe_file_name.h"
+#include "quote/open_project.h"
+#include "quote/report_document.h"
+#include "quote/report_files.h"
+#include "quote/reports.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+bool Reports::printDocument(ReportMode mode, QPagedPaintDevice& device) {
+    const QTemporaryDir pictures;
+    if (!pictures.isValid()) {
+        s_.prompts.message(QStringLiteral("无法创建临时文件夹：") +
+                           QDir::toNativeSeparators(QDir::tempPath()));
+        return false;
+    }
+    const std::optional<QString> markup = composePage(mode, nullptr, pictures.path(), true);
+    if (!markup) {
+        return false;
+    }
+    report_document::print(*markup, pictures.path(), device);
+    return true;
+}
+
+QString Reports::writePdf(ReportMode mode, const QString& file) {
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(300);
+        writer.setPageLayout(report_document::pageLayout());
+        writer.setCreator(QStringLiteral("砚舟集成吊顶设计软件"));
+        writer.setTitle(QFileInfo(file).completeBaseName());
+        if (!printDocument(mode, writer)) {
+            return {};
+        }
+    }
+    return report_files::writeWhole(file, pdf.data(), s_.prompts) ? file : QString();
+}
+
+QString Reports::exportPdf(ReportMode mode) {
+    const bool drawings = mode == ReportMode::DesignDrawings;
+    const QString proposal =
+        safeFileName(s_.project.customer.name +
+                     (drawings ? QStringLiteral("_设计方案") : QStringLiteral("_报价单")));
+    QString file = s_.prompts.chooseSaveFile(
+        drawings ? QStringLiteral("导出PDF设计方案") : QStringLiteral("导出PDF报价单"),
+        QDir(s_.programFolder)
+            .filePath(QStringLiteral("导出文件/") + proposal + QStringLiteral(".pdf")),
+        QStringLiteral("PDF|*.pdf"));
+    if (file.isEmpty()) {
+        return {};
+    }
+    if (QFileInfo(file).suffix().isEmpty()) {
+        file += QStringLiteral(".pdf");
+    }
+    const QString written = writePdf(mode, file);
+    if (!written.isEmpty()) {
+        opener::openWithDefaultHandler(written);
+    }
+    return written;
+}
