@@ -51,6 +51,22 @@ bool customers(const Invocation&, BatchSession& session, QTextStream& out) {
     return true;
 }
 
+// "导出PDF报价单" into the file given, without opening it.
+bool quote(const Invocation& run, BatchSession& session, QTextStream& out) {
+    if (!session.open(customerId(run))) {
+        return false;
+    }
+    if (!session.reports().pagesAvailable()) {
+        session.prompts().message(QStringLiteral("没有可写出报价单的房间"));
+        return false;
+    }
+    const QString file = session.reports().writePdf(ReportMode::Statistics, absolute(run.out));
+    if (!file.isEmpty()) {
+        out << file << u'\n';
+    }
+    return !file.isEmpty();
+}
+
 // "导出" of the print menu into the folder given, without opening it. The current room
 // is the one the program shows after opening the customer.
 bool pages(const Invocation& run, BatchSession& session, QTextStream& out) {
@@ -128,8 +144,9 @@ bool backup(const Invocation& run, BatchSession& session, QTextStream& out) {
 bool runCommand(const Invocation& run, BatchSession& session, QTextStream& out) {
     using Command = bool (*)(const Invocation&, BatchSession&, QTextStream&);
     const std::pair<const char*, Command> commands[] = {
-        {"customers", customers}, {"pages", pages},       {"statistics", statistics},
-        {"export", exportFile},   {"import", importFile}, {"backup", backup}};
+        {"customers", customers},   {"quote", quote},       {"pages", pages},
+        {"statistics", statistics}, {"export", exportFile}, {"import", importFile},
+        {"backup", backup}};
     for (const auto& [name, command] : commands) {
         if (run.command == QLatin1String(name)) {
             return command(run, session, out);

@@ -12,21 +12,24 @@ struct Syntax {
     bool customerId;
     bool needsOut;
     bool needsMode;
+    bool needsPdf;
     const char* usage;
 };
 
 constexpr Syntax Commands[] = {
-    {"customers", 0, false, false, false, "customers"},
-    {"pages", 1, true, true, true, "pages ID --mode 1|2|3 --out DIR"},
-    {"statistics", 1, true, true, false, "statistics ID --out FILE"},
-    {"export", 2, true, false, false, "export ID FILE.zpk"},
-    {"import", 1, false, false, false, "import FILE.zpk"},
-    {"backup", 1, false, false, false, "backup DIR"},
+    {"customers", 0, false, false, false, false, "customers"},
+    {"quote", 1, true, false, false, true, "quote ID --pdf FILE"},
+    {"pages", 1, true, true, true, false, "pages ID --mode 1|2|3 --out DIR"},
+    {"statistics", 1, true, true, false, false, "statistics ID --out FILE"},
+    {"export", 2, true, false, false, false, "export ID FILE.zpk"},
+    {"import", 1, false, false, false, false, "import FILE.zpk"},
+    {"backup", 1, false, false, false, false, "backup DIR"},
 };
 
 const QString HomeOption = QStringLiteral("home");
 const QString OutOption = QStringLiteral("out");
 const QString ModeOption = QStringLiteral("mode");
+const QString PdfOption = QStringLiteral("pdf");
 
 void describe(QCommandLineParser& parser) {
     QStringList lines{
@@ -34,6 +37,7 @@ void describe(QCommandLineParser& parser) {
         QString(), QStringLiteral("命令：")};
     const char* const explanations[] = {
         "列出本公司的客户（制表符分隔：编号、项目编号、姓名、电话、小区、设计日期、金额）",
+        "写出客户的报价单（统计表）为 A4 PDF 文件",
         "写出客户的网页（1 当前房间，2 设计图，3 统计表）及图片到文件夹",
         "写出客户的统计表文件",
         "导出客户项目为文件",
@@ -47,11 +51,12 @@ void describe(QCommandLineParser& parser) {
     parser.addPositionalArgument(QStringLiteral("命令"), QStringLiteral("见上"),
                                  QStringLiteral("命令 [参数...]"));
     parser.addHelpOption();
-    parser.addOptions({{HomeOption, QStringLiteral("程序文件夹（默认：程序自己选择的文件夹）"),
-                        QStringLiteral("DIR")},
-                       {OutOption, QStringLiteral("输出的文件夹或文件"), QStringLiteral("PATH")},
-                       {ModeOption, QStringLiteral("网页：1 当前房间，2 设计图，3 统计表"),
-                        QStringLiteral("N")}});
+    parser.addOptions(
+        {{HomeOption, QStringLiteral("程序文件夹（默认：程序自己选择的文件夹）"),
+          QStringLiteral("DIR")},
+         {OutOption, QStringLiteral("输出的文件夹或文件"), QStringLiteral("PATH")},
+         {ModeOption, QStringLiteral("网页：1 当前房间，2 设计图，3 统计表"), QStringLiteral("N")},
+         {PdfOption, QStringLiteral("报价单 PDF 文件"), QStringLiteral("FILE")}});
 }
 
 const Syntax* syntaxOf(const QString& name) {
@@ -77,6 +82,12 @@ QString checked(const Syntax& syntax, const QCommandLineParser& parser, Invocati
     }
     if (syntax.needsOut && run.out.isEmpty()) {
         return usage;
+    }
+    if (syntax.needsPdf) {
+        run.out = parser.value(PdfOption);
+        if (run.out.isEmpty()) {
+            return usage;
+        }
     }
     if (syntax.needsMode) {
         run.mode = parser.value(ModeOption).toInt(&number);

@@ -10,7 +10,7 @@ struct Invocation {
     QString command;
     QStringList arguments; // the subcommand's own positional arguments
     QString home;          // --home; empty: the folder the program resolves itself
-    QString out;           // --out
+    QString out;           // --out, or --pdf of "quote"
     int mode = 0;          // --mode of "pages"
     bool help = false;
 };

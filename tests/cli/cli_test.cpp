@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSqlQuery>
 
 namespace {
@@ -45,6 +46,7 @@ TEST_F(CliTest, CommandsOnAnUnknownCustomerFailWithOneLineAndWriteNothing) {
             {QStringLiteral("pages"), id, QStringLiteral("--mode"), QStringLiteral("3"),
              QStringLiteral("--out"), target},
             {QStringLiteral("statistics"), id, QStringLiteral("--out"), target},
+            {QStringLiteral("quote"), id, QStringLiteral("--pdf"), target},
             {QStringLiteral("export"), id, target}};
         for (const QStringList& command : commands) {
             const CliResult result = run(command);
@@ -148,9 +150,9 @@ TEST_F(CliTest, ExportThenImportRoundTripsACustomer) {
     EXPECT_TRUE(run({QStringLiteral("customers")}).out.startsWith(QString::number(copy) + u'\t'));
 }
 
-// The pages, the statistics file and the backup of a designed customer, each written
+// The quotation, the pages, the statistics file and the backup of a designed customer, each written
 // where the command line says, and --help; none of them needs a display.
-TEST_F(CliTest, PagesStatisticsAndBackupWriteWhereTheyAreTold) {
+TEST_F(CliTest, QuotePagesStatisticsAndBackupWriteWhereTheyAreTold) {
     const qint32 id = addDesignedCustomer(QStringLiteral("孙七"),
                                           {QStringLiteral("客厅"), QStringLiteral("厨房")});
     const QString customer = QString::number(id);
@@ -180,6 +182,20 @@ TEST_F(CliTest, PagesStatisticsAndBackupWriteWhereTheyAreTold) {
         << text.toStdString();
     EXPECT_GT(text.count(QStringLiteral("\r\n")), 2);
 
+    const QString pdf = home.file(QStringLiteral("报价/孙七.pdf"));
+    QDir().mkpath(home.file(QStringLiteral("报价")));
+    const CliResult quoted = run({QStringLiteral("quote"), customer, QStringLiteral("--pdf"), pdf});
+    ASSERT_EQ(quoted.exitCode, 0) << quoted.errorLines.join(u'\n').toStdString();
+    EXPECT_EQ(quoted.out, pdf + u'\n');
+    EXPECT_TRUE(fileBytes(pdf).startsWith("%PDF-"));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString pdfText = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const char* expected : {"孙七", "客厅", "厨房", "总计"}) {
+        EXPECT_TRUE(pdfText.contains(QString::fromUtf8(expected))) << expected;
+    }
+
     const QString backup = home.file(QStringLiteral("nightly/today"));
     const CliResult saved = run({QStringLiteral("backup"), backup});
     ASSERT_EQ(saved.exitCode, 0) << saved.errorLines.join(u'\n').toStdString();
@@ -196,9 +212,9 @@ TEST_F(CliTest, PagesStatisticsAndBackupWriteWhereTheyAreTold) {
 
     const CliResult help = run({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* usage :
-         {"customers", "pages ID --mode 1|2|3 --out DIR", "statistics ID --out FILE",
-          "export ID FILE.zpk", "import FILE.zpk", "backup DIR", "--home"}) {
+    for (const char* usage : {"customers", "quote ID --pdf FILE", "pages ID --mode 1|2|3 --out DIR",
+                              "statistics ID --out FILE", "export ID FILE.zpk", "import FILE.zpk",
+                              "backup DIR", "--home"}) {
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(usage))) << usage;
     }
 }
