@@ -125,7 +125,9 @@ bool Database::isOpen() const {
 
 QSqlQuery Database::exec(const QString& sql, const QVariantList& params) {
     QSqlQuery query(db_);
-    query.setForwardOnly(true);
+    // Forward-only queries of the server driver fetch row by row, one result per row,
+    // which costs several times more than taking the rows at once.
+    query.setForwardOnly(!server_);
     if (server_ && params.isEmpty()) {
         // The server prepares only queries and row changes, not definitions.
         if (!query.exec(sql)) {
