@@ -1,21 +1,10 @@
-#include "bench_library.h"
-#include "core/troom_obj.h"
-#include "quote/no_window.h"
+#include "bench_project.h"
 #include "platform/cautious_prompts.h"
 #include "platform/database.h"
-#include "platform/picture.h"
-#include "quote/held_settings.h"
-#include "quote/open_project.h"
-#include "quote/project_view.h"
-#include "quote/room_digest.h"
-#include "quote/setup_file.h"
-#include "store/customer_store.h"
 #include "store/store_schema.h"
 
-#include <QImage>
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 
 // A project of 50 rooms, each a fully tiled 6 x 5 m room with 20 appliances, in a store
@@ -24,21 +13,11 @@
 
 namespace {
 
-constexpr int Panel = 1;
-constexpr int Appliance = 2;
-constexpr int Rooms = 50;
-
 // The store with the crowd of other customers, made once for every benchmark.
 class BenchStore {
 public:
     BenchStore() {
-        library.addPanel(Panel, QStringLiteral("方板"), Qt::gray);
-        QImage lamp(30, 30, QImage::Format_RGB32);
-        lamp.fill(Qt::yellow);
-        library.db.exec(QStringLiteral("insert into pic (id, xinghao_id, title, style, width, "
-                                       "height, price, danwei, l_img) "
-                                       "values (?, 1, '灯', ?, 300, 300, 10, '个', ?)"),
-                        {Appliance, KindAppliance, picture::writeBmp(lamp)});
+        addProjectProducts(library);
         db.create(folder.filePath(QStringLiteral("Userdb.data")));
         createStoreSchema(db);
         Transaction t(db);
@@ -71,51 +50,13 @@ BenchStore& benchStore() {
     return store;
 }
 
-// The project of 50 rooms, saved once.
-struct BenchProject {
-    BenchProject()
-        : store(benchStore().db), window(benchStore().library.db),
-          project(store, benchStore().held, *benchStore().setup, benchStore().prompts, window) {
-        for (int i = 0; i < Rooms; ++i) {
-            NewRoomRequest request;
-            request.name = QStringLiteral("房间%1").arg(i);
-            TRoom_OBJ& room = project.CreatNewRoom(request);
-            room.makeRectangle(600, 500);
-            room.editMode = EditDesign;
-            room.setTool(FirstDesignTool);
-            room.currentProduct = {Panel, KindSquarePanel, 0};
-            room.wholeAndPatternFill(0, 0);
-            for (int a = 0; a < 20; ++a) {
-                auto object = std::make_unique<tdianqi_rec>();
-                object->id = Appliance;
-                object->x = room.roomBox.minX + 30 * (a % 5) * 4;
-                object->y = room.roomBox.minY + 30 * (a / 5) * 4;
-                room.objects.push_back(std::move(object));
-            }
-            room.reseatAllAppliances();
-            room.recount();
-        }
-        project.savebtClick();
-    }
-
-    // Takes out or puts back one panel of the room.
-    void change(int index) {
-        TRoom_OBJ& room = *project.room_list[std::size_t(index)].room;
-        const GridCell cell = *room.cellOfPoint({room.roomBox.minX + 50, room.roomBox.minY + 50});
-        const bool changed = room.cell(cell.column, cell.row) >= 0 ? room.removePanel(cell)
-                                                                   : room.placePanel(cell, 0);
-        if (!changed) {
-            std::abort(); // the benchmark would measure a save of unchanged rooms
-        }
-    }
-
-    CustomerStore store;
-    NoWindow window;
-    OpenProject project;
-};
+BenchProject makeProject() {
+    BenchStore& s = benchStore();
+    return BenchProject(s.db, s.library.db, s.held, *s.setup, s.prompts);
+}
 
 void BM_SaveAfterOneRoomChanged(benchmark::State& state) {
-    BenchProject bench;
+    BenchProject bench = makeProject();
     for (auto _ : state) {
         bench.change(17);
         bench.project.savebtClick();
@@ -124,7 +65,7 @@ void BM_SaveAfterOneRoomChanged(benchmark::State& state) {
 BENCHMARK(BM_SaveAfterOneRoomChanged)->Unit(benchmark::kMillisecond);
 
 void BM_SaveAfterEveryRoomChanged(benchmark::State& state) {
-    BenchProject bench;
+    BenchProject bench = makeProject();
     for (auto _ : state) {
         for (int i = 0; i < Rooms; ++i) {
             bench.change(i);
@@ -136,7 +77,7 @@ BENCHMARK(BM_SaveAfterEveryRoomChanged)->Unit(benchmark::kMillisecond);
 
 // The JPEG previews alone, for their share of the save above.
 void BM_PreviewPicturesOfEveryRoom(benchmark::State& state) {
-    BenchProject bench;
+    BenchProject bench = makeProject();
     for (auto _ : state) {
         for (RoomEntry& entry : bench.project.room_list) {
             QImage preview;
@@ -148,7 +89,7 @@ void BM_PreviewPicturesOfEveryRoom(benchmark::State& state) {
 BENCHMARK(BM_PreviewPicturesOfEveryRoom)->Unit(benchmark::kMillisecond);
 
 void BM_OpenProject(benchmark::State& state) {
-    BenchProject bench;
+    BenchProject bench = makeProject();
     const qint32 id = bench.project.customer.id;
     NoWindow window(benchStore().library.db);
     OpenProject opened(bench.store, benchStore().held, *benchStore().setup, benchStore().prompts,

@@ -1,10 +1,9 @@
 #include "quote/new_customer.h"
 
+#include "platform/database.h"
 #include "quote/customer_defaults.h"
 #include "quote/held_settings.h"
 #include "quote/project_number.h"
-#include "quote/setup_file.h"
-#include "quote/setup_keys.h"
 #include "store/customer_store.h"
 
 QString nextProjectNumber(const HeldSettings& held) {
@@ -27,11 +26,12 @@ qint32 createCustomer(CustomerStore& store, HeldSettings& held, SetupFile& setup
     row.smonth = form.smonth;
     row.sday = form.sday;
     row.memo = form.memo;
-    row.proid = nextProjectNumber(held);
     row.areaId = store.areaId(form.areaTitle);
     row.worker = store.workerId(form.workerName);
+    Transaction transaction(store.database());
+    row.proid = takeProjectNumber(store, held);
     const qint32 id = store.insertCustomer(row);
-    held.numbering.index += 1;
-    setup.write(setup::index, held.numbering.index);
+    transaction.commit();
+    projectNumberStored(store, held, setup);
     return id;
 }

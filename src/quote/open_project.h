@@ -68,7 +68,9 @@ public:
     void clearPROOMLIST();
 
     // Saves the customer row and every room in one transaction. False, with a message
-    // and the project unchanged in memory, when the store refused.
+    // and the project unchanged in memory, when the store refused. When another seat
+    // saved the customer since this project read it, the user chooses: a new customer,
+    // overwriting the other save, or going on editing (false, nothing written).
     bool savebtClick();
     // "另存为...": a new customer with a new number and new room rows.
     bool N34Click();
@@ -94,6 +96,11 @@ public:
     void getworkerID(const QString& name);
 
 private:
+    enum class SaveMode { Checked, Overwrite };
+    bool save(SaveMode mode);
+    // Saves the project as a new customer with a new number and new room rows.
+    bool saveAsNew();
+
     // Creates a room from a stored row and reads its records into it.
     TRoom_OBJ& loadRoom(const RoomRecord& row, qint32 entryId);
     void disposeRoom(int index);

@@ -8,8 +8,6 @@
 #include "quote/project_number.h"
 #include "quote/project_view.h"
 #include "quote/room_digest.h"
-#include "quote/setup_file.h"
-#include "quote/setup_keys.h"
 #include "store/customer_store.h"
 #include "store/stored_lists.h"
 
@@ -42,7 +40,12 @@ private:
 } // namespace
 
 bool OpenProject::savebtClick() {
-    SaveProgress progress(view_, int(room_list.size() + price_list.size() + other_list.size()));
+    return save(SaveMode::Checked);
+}
+
+bool OpenProject::save(SaveMode mode) {
+    const bool overwrite = mode == SaveMode::Overwrite;
+    SaveProgress progress(view_, int(2 * room_list.size() + price_list.size() + other_list.size()));
     if (bill_) {
         bill_->total();
     }
@@ -72,7 +75,8 @@ bool OpenProject::savebtClick() {
         write.digest = roomDigest(records, room.getName());
         const bool roomStored = stored && entry.id >= 0 && store_.roomExists(entry.id);
         write.row.id = roomStored ? entry.id : -1;
-        write.withRecords = !roomStored || write.digest != storedDigests_[&room];
+        // An overwrite replaces whatever the other save left in the rooms too.
+        write.withRecords = !roomStored || overwrite || write.digest != storedDigests_[&room];
         if (write.withRecords) {
             write.row.roomWall = records.wall;
             write.row.roomKouban = records.kouban;
@@ -88,41 +92,57 @@ bool OpenProject::savebtClick() {
     }
 
     const bool newNumber = !stored;
-    if (newNumber) {
-        row.proid =
-            projectNumber(held_.numbering.prefix, held_.numbering.index, held_.numbering.digits);
-    }
+    bool conflict = false;
     try {
         Transaction transaction(store_.database());
-        if (stored) {
-            store_.updateCustomer(row);
-        } else {
+        if (newNumber) {
+            row.proid = takeProjectNumber(store_, held_);
             row.id = store_.insertCustomer(row);
+        } else if (overwrite) {
+            store_.overwriteCustomer(row);
+        } else {
+            conflict = !store_.updateCustomer(row);
         }
-        for (RoomWrite& write : rooms) {
-            write.row.userId = row.id;
-            if (write.row.id >= 0) {
-                store_.updateRoom(write.row, write.withRecords);
-            } else {
-                write.row.id = store_.insertRoom(write.row);
+        if (!conflict) {
+            for (RoomWrite& write : rooms) {
+                write.row.userId = row.id;
+                if (write.row.id >= 0) {
+                    store_.updateRoom(write.row, write.withRecords);
+                } else {
+                    write.row.id = store_.insertRoom(write.row);
+                }
+                progress.step();
             }
+            row.revision = store_.revisionOf(row.id).value_or(0);
+            transaction.commit();
         }
-        transaction.commit();
     } catch (const DatabaseError& error) {
         prompts_.message(QStringLiteral("保存失败,数据没有写入客户库:\n") +
                          QString::fromUtf8(error.what()));
         return false;
     }
+    if (conflict) {
+        // Another seat saved the customer after this project read it; nothing was written.
+        switch (
+            prompts_.askThreeWay(QStringLiteral("该客户已被其他用户修改，是否另存为新客户？"))) {
+        case Prompts::Yes:
+            return saveAsNew();
+        case Prompts::No:
+            return save(SaveMode::Overwrite);
+        default:
+            return false;
+        }
+    }
 
     // The store holds the new version: the project follows it.
     if (newNumber) {
-        held_.numbering.index += 1;
-        setup_.write(setup::index, held_.numbering.index);
+        projectNumberStored(store_, held_, setup_);
     }
     customer.id = row.id;
     customer.proid = row.proid;
     customer.compid = row.compid;
     customer.version = row.version;
+    customer.revision = row.revision;
     for (std::size_t i = 0; i < rooms.size(); ++i) {
         room_list[i].id = rooms[i].row.id;
         storedDigests_[room_list[i].room.get()] = rooms[i].digest;
@@ -141,6 +161,10 @@ bool OpenProject::N34Click() {
     if (!prompts_.confirm(QStringLiteral("另存当前项目?"))) {
         return false;
     }
+    return saveAsNew();
+}
+
+bool OpenProject::saveAsNew() {
     const qint32 oldId = customer.id;
     std::vector<qint32> oldRoomIds;
     for (RoomEntry& entry : room_list) {

@@ -39,6 +39,11 @@ void upgradeCustomerStore(Database& store) {
     addColumnGroup(store, QStringLiteral("roomlist"), QStringLiteral("not_cacl"),
                    {QStringLiteral("alter table roomlist add column not_cacl integer default 1"),
                     QStringLiteral("update roomlist set not_cacl = 0")});
+    // Saves check and advance a customer's revision, so that one seat does not silently
+    // overwrite what another saved meanwhile.
+    addColumnGroup(
+        store, users, QStringLiteral("revision"),
+        {QStringLiteral("alter table userlist add column revision integer not null default 0")});
     CustomerStore(store).ensureIndexes();
 }
 

@@ -49,6 +49,9 @@ struct CustomerRecord {
     qint32 version = 0;
     QByteArray prolist;
     QByteArray otherlist;
+    // Advanced by every save of the row: a save that finds another revision than the one
+    // it read would overwrite a save made meanwhile.
+    qint32 revision = 0;
 
     // Read through the view only.
     QString areaTitle;

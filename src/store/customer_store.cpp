@@ -122,6 +122,7 @@ CustomerRecord readCustomer(const QSqlQuery& q, bool withLists) {
     r.autoShoubian = number("Autoshoubian");
     r.ming = number("ming");
     r.version = number("version");
+    r.revision = number("revision");
     if (withLists) {
         r.prolist = column(q, shape, "Prolist").toByteArray();
         r.otherlist = column(q, shape, "otherlist").toByteArray();
@@ -156,12 +157,36 @@ qint32 CustomerStore::insertCustomer(const CustomerRecord& record) {
                              customerValues(record)));
 }
 
-void CustomerStore::updateCustomer(const CustomerRecord& record) {
-    QVariantList values = customerValues(record);
-    values << record.id;
-    db_.exec(QStringLiteral("update userlist set %1 = ? where id = ?")
+bool CustomerStore::updateCustomer(const CustomerRecord& record) {
+    // The row lock the update takes makes a concurrent save of the same revision wait
+    // for this one and then find no row of that revision.
+    return db_.change(QStringLiteral("update userlist set %1 = ?, revision = revision + 1 "
+                                     "where id = ? and revision = ?")
+                          .arg(customerColumns.join(QStringLiteral(" = ?, "))),
+                      customerValues(record) + QVariantList{record.id, record.revision}) == 1;
+}
+
+void CustomerStore::overwriteCustomer(const CustomerRecord& record) {
+    db_.exec(QStringLiteral("update userlist set %1 = ?, revision = revision + 1 where id = ?")
                  .arg(customerColumns.join(QStringLiteral(" = ?, "))),
-             values);
+             customerValues(record) + QVariantList{record.id});
+}
+
+std::optional<qint32> CustomerStore::revisionOf(qint32 id) {
+    const QVariant revision =
+        db_.scalar(QStringLiteral("select revision from userlist where id = ?"), {id});
+    return revision.isValid() ? std::optional<qint32>(revision.toInt()) : std::nullopt;
+}
+
+int CustomerStore::drawProjectNumber(int first) {
+    db_.exec(
+        QStringLiteral(
+            "insert into project_counter (id, next) values (1, ?) on conflict (id) do nothing"),
+        {first});
+    return db_
+        .scalar(QStringLiteral(
+            "update project_counter set next = next + 1 where id = 1 returning next - 1"))
+        .toInt();
 }
 
 void CustomerStore::deleteCustomer(qint32 id) {

@@ -36,8 +36,14 @@ public:
     bool customerExists(qint32 id);
     // Inserts the row (its id is ignored) and returns the id the store assigned.
     qint32 insertCustomer(const CustomerRecord& record);
-    // Writes every column of the row with the record's id.
-    void updateCustomer(const CustomerRecord& record);
+    // Writes every column of the row with the record's id and advances its revision,
+    // provided the stored revision is still the record's. False when another save changed
+    // the row since it was read, or removed it: then nothing is written.
+    [[nodiscard]] bool updateCustomer(const CustomerRecord& record);
+    // The same whatever revision is stored.
+    void overwriteCustomer(const CustomerRecord& record);
+    // The stored revision of the customer; none for an unknown id.
+    std::optional<qint32> revisionOf(qint32 id);
     // The customer's rooms first, then the customer.
     void deleteCustomer(qint32 id);
     // The customers of one company, newest first, without their stored lists.
@@ -73,6 +79,12 @@ public:
     void deleteEntry(NameList list, qint32 id);
     // How many customers, of every company, refer to the entry.
     int customersUsing(NameList list, qint32 id);
+
+    // Takes the next running project number from the store's counter, which starts at
+    // `first` when no seat has drawn one yet. Runs inside the caller's transaction: its
+    // commit takes the number for good, its rollback gives it back, and meanwhile the
+    // counter is locked, so that no two connections ever take the same number.
+    int drawProjectNumber(int first);
 
     // The indexes the statements filter by; created when missing.
     void ensureIndexes();

@@ -52,7 +52,11 @@ void TUserFM::editCustomer() {
     }
     edited->areaId = store_.areaId(edited->areaTitle);
     edited->worker = store_.workerId(edited->workerName);
-    store_.updateCustomer(*edited);
+    if (!store_.updateCustomer(*edited)) {
+        // Another seat saved the customer while the form was open.
+        prompts_.message(QStringLiteral("该客户已被其他用户修改，请重新打开后再修改。"));
+        return;
+    }
     browser_->relist(id);
 }
 

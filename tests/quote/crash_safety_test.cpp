@@ -58,6 +58,8 @@ int storedVersion(CustomerStore& store, qint32 customer) {
     }
     CustomerStore rows(store);
     int version = storedVersion(rows, project.customer.id);
+    // The child forked from the first save; earlier children saved since.
+    project.customer.revision = rows.revisionOf(project.customer.id).value_or(-1);
     if (version < 0 || write(readyPipe, "r", 1) != 1) {
         _exit(3);
     }

@@ -36,11 +36,13 @@ TEST(SchemaUpgrade, OldCustomerStoreGainsEveryColumnOnce) {
     createOldStore(db);
 
     upgradeCustomerStore(db);
-    for (const char* column : {"shoubian", "shoubian_price", "ming", "version", "Autoshoubian"}) {
+    for (const char* column :
+         {"shoubian", "shoubian_price", "ming", "version", "Autoshoubian", "revision"}) {
         EXPECT_TRUE(db.hasColumn("userlist", column)) << column;
     }
     ASSERT_TRUE(db.hasColumn("roomlist", "not_cacl"));
     EXPECT_EQ(db.scalar("select shoubian from userlist").toInt(), 0);
+    EXPECT_EQ(db.scalar("select revision from userlist").toInt(), 0);
     EXPECT_EQ(db.scalar("select Autoshoubian from userlist").toInt(), 0);
     EXPECT_EQ(db.scalar("select ming from userlist").toInt(), 0);
     EXPECT_EQ(db.scalar("select not_cacl from roomlist").toInt(), 0)
