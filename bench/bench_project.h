@@ -2,10 +2,10 @@
 
 #include "bench_library.h"
 #include "core/troom_obj.h"
-#include "quote/no_window.h"
 #include "platform/picture.h"
 #include "platform/prompts.h"
 #include "quote/held_settings.h"
+#include "quote/no_window.h"
 #include "quote/open_project.h"
 #include "quote/setup_file.h"
 #include "store/customer_store.h"
