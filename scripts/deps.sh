@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-image-formats-plugins
   qt6-translations-l10n qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
-  libxlsxwriter-dev unzip
+  libxlsxwriter-dev unzip qtkeychain-qt6-dev
   fonts-wqy-microhei adwaita-icon-theme
   clang libclang-rt-14-dev
   desktop-file-utils appstream
