@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the tests with AddressSanitizer and
 # UndefinedBehaviorSanitizer, runs every test through CTest, then builds and briefly
-# runs the benchmarks (Release) and the fuzz targets (clang, libFuzzer).
+# runs the benchmarks (Release) and the fuzz targets (clang, libFuzzer). The tests and
+# benchmarks of the server store run against a throwaway PostgreSQL cluster started here.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+source "$root/scripts/test_server.sh"
 
 bash "$root/scripts/deps.sh"
+start_test_server
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"

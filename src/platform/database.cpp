@@ -17,6 +17,16 @@ QString nextConnectionName() {
     throw DatabaseError((error.text() + QStringLiteral(" [") + sql + u']').toStdString());
 }
 
+// The server driver would bind a date-time as a UTC instant but reads a `timestamp`
+// back as local wall-clock time. Bound as its local wall-clock text, a date comes back
+// as it went in, as it does from an SQLite file.
+QVariant serverValue(const QVariant& value) {
+    if (value.typeId() == QMetaType::QDateTime) {
+        return value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    }
+    return value;
+}
+
 } // namespace
 
 Database::Database() : name_(nextConnectionName()) {}
@@ -77,6 +87,28 @@ bool Database::create(const QString& path, QString* error) {
     return openConnection(path, error);
 }
 
+bool Database::openServer(const ServerSettings& server, QString* error) {
+    close();
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name_);
+    db_.setHostName(server.host);
+    db_.setPort(server.port);
+    db_.setDatabaseName(server.database);
+    db_.setUserName(server.user);
+    db_.setPassword(server.password);
+    if (!db_.open()) {
+        if (error) {
+            *error = db_.lastError().text();
+        }
+        close();
+        return false;
+    }
+    server_ = true;
+    // Notices ("table does not exist, skipping") are no news to the program. A setting
+    // cannot be a prepared statement.
+    QSqlQuery(db_).exec(QStringLiteral("set client_min_messages to warning"));
+    return true;
+}
+
 void Database::close() {
     if (db_.isValid()) {
         db_.close();
@@ -84,6 +116,7 @@ void Database::close() {
         QSqlDatabase::removeDatabase(name_);
     }
     path_.clear();
+    server_ = false;
 }
 
 bool Database::isOpen() const {
@@ -93,11 +126,18 @@ bool Database::isOpen() const {
 QSqlQuery Database::exec(const QString& sql, const QVariantList& params) {
     QSqlQuery query(db_);
     query.setForwardOnly(true);
+    if (server_ && params.isEmpty()) {
+        // The server prepares only queries and row changes, not definitions.
+        if (!query.exec(sql)) {
+            fail(query.lastError(), sql);
+        }
+        return query;
+    }
     if (!query.prepare(sql)) {
         fail(query.lastError(), sql);
     }
     for (const QVariant& p : params) {
-        query.addBindValue(p);
+        query.addBindValue(server_ ? serverValue(p) : p);
     }
     if (!query.exec()) {
         fail(query.lastError(), sql);
@@ -106,8 +146,17 @@ QSqlQuery Database::exec(const QString& sql, const QVariantList& params) {
 }
 
 qint64 Database::insert(const QString& sql, const QVariantList& params) {
+    if (server_) {
+        // The server reports no row id of its own; the statement returns the new one.
+        QSqlQuery query = exec(sql + QStringLiteral(" returning id"), params);
+        return query.next() ? query.value(0).toLongLong() : -1;
+    }
     QSqlQuery query = exec(sql, params);
     return query.lastInsertId().toLongLong();
+}
+
+int Database::change(const QString& sql, const QVariantList& params) {
+    return exec(sql, params).numRowsAffected();
 }
 
 QVariant Database::scalar(const QString& sql, const QVariantList& params) {
@@ -123,6 +172,12 @@ bool Database::hasColumn(const QString& table, const QString& column) {
         }
     }
     return false;
+}
+
+QString Database::containsCondition(const QString& column) const {
+    // SQLite's like already ignores the case of Latin letters; the server's does not.
+    return column + (server_ ? QStringLiteral(" ilike ? escape '\\'")
+                             : QStringLiteral(" like ? escape '\\'"));
 }
 
 void Database::beginTransaction() {

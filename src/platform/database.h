@@ -15,8 +15,21 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// One connection to an SQLite database file (Qt SQL, driver QSQLITE). Statements
-// always take bound parameters; names are never concatenated into SQL text.
+// Where a PostgreSQL server keeps a database and who logs in. A host that starts with
+// "/" is the folder of the server's Unix socket.
+struct ServerSettings {
+    QString host;
+    int port = 5432;
+    QString database;
+    QString user;
+    QString password;
+};
+
+// One connection to a database: an SQLite file (Qt SQL, driver QSQLITE) or a database on
+// a PostgreSQL server (driver QPSQL). Statements always take bound parameters; names are
+// never concatenated into SQL text. What differs between the engines and every caller
+// would otherwise have to know is settled here: the id read back after an insert, how
+// dates are bound, and the case rule of a contains search.
 class Database {
 public:
     Database();
@@ -31,20 +44,31 @@ public:
     bool openReadOnly(const QString& path, QString* error = nullptr);
     // Creates a new empty database file (used only by the delivered-data builder).
     bool create(const QString& path, QString* error = nullptr);
+    // Logs in to a database on a PostgreSQL server. On failure `error` says why.
+    bool openServer(const ServerSettings& server, QString* error = nullptr);
     void close();
     bool isOpen() const;
+    // The file of an SQLite database; empty for a server.
     const QString& path() const { return path_; }
+    bool isServer() const { return server_; }
 
     // Runs a statement; throws DatabaseError on an engine error. The returned query is
     // positioned before the first row: walk it with next().
     QSqlQuery exec(const QString& sql, const QVariantList& params = {});
-    // Runs an insert and returns the id the engine assigned.
+    // Runs an insert into a table with an `id` column and returns the id the engine
+    // assigned.
     qint64 insert(const QString& sql, const QVariantList& params = {});
+    // Runs an update or delete and returns the number of rows it changed.
+    int change(const QString& sql, const QVariantList& params = {});
     // The first column of the first row, or an invalid variant when there is no row.
     QVariant scalar(const QString& sql, const QVariantList& params = {});
 
     // Column names compare without regard to case.
     bool hasColumn(const QString& table, const QString& column);
+
+    // The condition "`column` contains the bound pattern of containsPattern()", ignoring
+    // the case of Latin letters on both engines.
+    QString containsCondition(const QString& column) const;
 
     void beginTransaction();
     void commit();
@@ -59,6 +83,7 @@ private:
     QString name_;
     QString path_;
     QSqlDatabase db_;
+    bool server_ = false;
 };
 
 // The pattern of "column like ? escape '\'" that matches every text containing `text`

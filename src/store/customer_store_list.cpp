@@ -28,17 +28,18 @@ QString textColumn(SearchField field) {
     }
 }
 
-Filter filterOf(const CustomerQuery& query) {
+Filter filterOf(const Database& db, const CustomerQuery& query) {
     Filter f{QStringLiteral("Compid = ?"), {query.compid}};
     const QString pattern = containsPattern(query.text);
-    const QString like = QStringLiteral(" like ? escape '\\'");
     const bool byText = !query.text.isEmpty() && query.field != SearchField::None;
     if (byText && query.field == SearchField::Telephone) {
         // Grouped, so that the company and area conditions hold for both numbers.
-        f.where += QStringLiteral(" and (tele%1 or tele2%1)").arg(like);
+        f.where += QStringLiteral(" and (%1 or %2)")
+                       .arg(db.containsCondition(QStringLiteral("tele")),
+                            db.containsCondition(QStringLiteral("tele2")));
         f.values << pattern << pattern;
     } else if (byText) {
-        f.where += QStringLiteral(" and ") + textColumn(query.field) + like;
+        f.where += QStringLiteral(" and ") + db.containsCondition(textColumn(query.field));
         f.values << pattern;
     }
     if (!query.area.isEmpty()) {
@@ -51,12 +52,13 @@ Filter filterOf(const CustomerQuery& query) {
 } // namespace
 
 std::vector<CustomerListRow> CustomerStore::listCustomers(const CustomerQuery& query) {
-    const Filter f = filterOf(query);
-    // Dates are compared and cut as the stored ISO texts: turning 20 000 of them into
-    // local date-times costs more than the rest of the list together.
+    const Filter f = filterOf(db_, query);
+    // Dates are compared in the store and cut as ISO texts: turning 20 000 of them into
+    // local date-times costs more than the rest of the list together. An SQLite file
+    // keeps them as those texts already; the server writes its dates that way too.
     QSqlQuery q = db_.exec(QStringLiteral("select userlist.id, proid, name, tele, tele2, title, "
-                                          "addr, substr(designdate, 1, 10), price, enddate > ? "
-                                          "from ") +
+                                          "addr, substr(cast(designdate as text), 1, 10), "
+                                          "price, enddate > ? from ") +
                                listed + f.where + QStringLiteral(" order by userlist.id desc"),
                            QVariantList{QDateTime::currentDateTime()} + f.values);
     std::vector<CustomerListRow> rows;
@@ -71,7 +73,7 @@ std::vector<CustomerListRow> CustomerStore::listCustomers(const CustomerQuery& q
 }
 
 int CustomerStore::roomCountOf(const CustomerQuery& query) {
-    const Filter f = filterOf(query);
+    const Filter f = filterOf(db_, query);
     return db_
         .scalar(QStringLiteral("select count(*) from roomlist where UserId in "
                                "(select userlist.id from ") +

@@ -6,7 +6,7 @@
 #include "store/store_schema.h"
 #include "store/stored_lists.h"
 #include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
+#include "support/test_database.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +23,12 @@ QStringList names(const CustomerListModel& list) {
     return result;
 }
 
-// A customer store with two areas and a product library with three categories.
-class BrowserTest : public ::testing::Test {
+// A customer store, on each engine, with two areas and a product library with three
+// categories.
+class BrowserTest : public ::testing::TestWithParam<Engine> {
 protected:
-    BrowserTest() {
-        EXPECT_TRUE(storeDb.create(home.file(QStringLiteral("Userdb.data"))));
+    void SetUp() override {
+        OPEN_TEST_DATABASE_OR_SKIP(storeHome, storeDb);
         createStoreSchema(storeDb);
         EXPECT_TRUE(libraryDb.create(home.file(QStringLiteral("db.data"))));
         createLibrarySchema(libraryDb);
@@ -62,6 +63,7 @@ protected:
     }
 
     TempFolder home;
+    TestDatabase storeHome{GetParam()};
     Database storeDb;
     Database libraryDb;
     CustomerStore store{storeDb};
@@ -74,7 +76,7 @@ protected:
 
 } // namespace
 
-TEST_F(BrowserTest, TheListShowsTheCompanysCustomersNewestFirstWithTheirSummary) {
+TEST_P(BrowserTest, TheListShowsTheCompanysCustomersNewestFirstWithTheirSummary) {
     browser.showAll();
     EXPECT_EQ(browser.summary().texts(),
               QStringList({"客户数：0", "房间数：0", "竣工数：0", "总金额：0元"}));
@@ -129,7 +131,7 @@ TEST_F(BrowserTest, TheListShowsTheCompanysCustomersNewestFirstWithTheirSummary)
     EXPECT_EQ(browser.summary().customers, 3);
 }
 
-TEST_F(BrowserTest, SearchesAndAreaFiltersMatchLiterallyWithinTheCompany) {
+TEST_P(BrowserTest, SearchesAndAreaFiltersMatchLiterallyWithinTheCompany) {
     add(QStringLiteral("王五"), QStringLiteral("5551234"), QString(), east);
     add(QStringLiteral("赵六"), QString(), QStringLiteral("1385551"), west);
     add(QStringLiteral("O'Brien"), QStringLiteral("777"), QStringLiteral("888"), east);
@@ -174,7 +176,7 @@ TEST_F(BrowserTest, SearchesAndAreaFiltersMatchLiterallyWithinTheCompany) {
     EXPECT_EQ(browser.list().rowCount(), 5);
 }
 
-TEST_F(BrowserTest, SelectingACustomerShowsItsRoomsAndItsSummaryByCategory) {
+TEST_P(BrowserTest, SelectingACustomerShowsItsRoomsAndItsSummaryByCategory) {
     CustomerRecord r;
     r.compid = Company;
     r.name = QStringLiteral("钱七");
@@ -218,3 +220,6 @@ TEST_F(BrowserTest, SelectingACustomerShowsItsRoomsAndItsSummaryByCategory) {
     EXPECT_TRUE(browser.projectSummary().empty());
     EXPECT_TRUE(browser.rooms().empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, BrowserTest,
+                         ::testing::Values(Engine::SQLite, Engine::PostgreSQL), engineName);

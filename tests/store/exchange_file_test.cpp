@@ -4,7 +4,7 @@
 #include "store/exchange_file.h"
 #include "store/store_schema.h"
 #include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
+#include "support/test_database.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -13,10 +13,10 @@ namespace {
 
 constexpr qint32 Company = 7;
 
-class Exchange : public ::testing::Test {
+class Exchange : public ::testing::TestWithParam<Engine> {
 protected:
-    Exchange() {
-        EXPECT_TRUE(db.create(folder.file(QStringLiteral("Userdb.data"))));
+    void SetUp() override {
+        OPEN_TEST_DATABASE_OR_SKIP(storeHome, db);
         createStoreSchema(db);
     }
 
@@ -82,6 +82,7 @@ protected:
     }
 
     TempFolder folder;
+    TestDatabase storeHome{GetParam()};
     Database db;
     CustomerStore store{db};
     ScriptedPrompts prompts;
@@ -89,7 +90,7 @@ protected:
 
 } // namespace
 
-TEST_F(Exchange, ACustomerAndItsRoomsComeBackAsANewLockedCustomer) {
+TEST_P(Exchange, ACustomerAndItsRoomsComeBackAsANewLockedCustomer) {
     const qint32 id = storedCustomer();
     const QByteArray bytes = exported(id);
     EXPECT_EQ(prompts.messages(), QStringList{QStringLiteral("成功导出数据!")});
@@ -139,7 +140,7 @@ TEST_F(Exchange, ACustomerAndItsRoomsComeBackAsANewLockedCustomer) {
     EXPECT_EQ(store.roomsOf(*older).size(), 3u);
 }
 
-TEST_F(Exchange, NoRoomsNoAreaAndAnotherCompany) {
+TEST_P(Exchange, NoRoomsNoAreaAndAnotherCompany) {
     const qint32 bare = storedCustomer(0, QString());
     const QByteArray bytes = exported(bare);
     EXPECT_EQ(bytes.right(4), QByteArray(4, '\0')) << "a room count of 0 ends the file";
@@ -164,7 +165,7 @@ TEST_F(Exchange, NoRoomsNoAreaAndAnotherCompany) {
     }
 }
 
-TEST_F(Exchange, AFileCutAnywhereImportsNothing) {
+TEST_P(Exchange, AFileCutAnywhereImportsNothing) {
     const QByteArray bytes = exported(storedCustomer(2));
     const int customers = count("userlist");
     const int rooms = count("roomlist");
@@ -183,3 +184,6 @@ TEST_F(Exchange, AFileCutAnywhereImportsNothing) {
     EXPECT_EQ(prompts.messages(), QStringList{QStringLiteral("未发现记录!")});
     EXPECT_FALSE(QFile::exists(folder.file("x.zpk")));
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, Exchange, ::testing::Values(Engine::SQLite, Engine::PostgreSQL),
+                         engineName);

@@ -3,7 +3,7 @@
 #include "store/name_list_editor.h"
 #include "store/store_schema.h"
 #include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
+#include "support/test_database.h"
 
 #include <gtest/gtest.h>
 
@@ -27,22 +27,25 @@ const ListCase cases[] = {
      "经办人名不能为空！", "记录,您不能删除经纪人", "confirm:您是否确定删除经办人："},
 };
 
-class NameLists : public ::testing::TestWithParam<ListCase> {
+// Each list on each engine.
+class NameLists : public ::testing::TestWithParam<std::tuple<ListCase, Engine>> {
 protected:
-    NameLists() {
-        EXPECT_TRUE(db.create(home.file(QStringLiteral("Userdb.data"))));
+    void SetUp() override {
+        OPEN_TEST_DATABASE_OR_SKIP(home, db);
         createStoreSchema(db);
     }
 
+    static const ListCase& listCase() { return std::get<0>(GetParam()); }
+
     QStringList stored() {
         QStringList names;
-        for (const NamedEntry& entry : store.names(GetParam().list)) {
+        for (const NamedEntry& entry : store.names(listCase().list)) {
             names << entry.name;
         }
         return names;
     }
 
-    TempFolder home;
+    TestDatabase home{std::get<1>(GetParam())};
     Database db;
     CustomerStore store{db};
     ScriptedPrompts prompts;
@@ -59,7 +62,7 @@ QStringList shownNames(const NameListEditor& editor) {
 } // namespace
 
 TEST_P(NameLists, AddRefusesEmptyAndExistingNamesWhateverTheirSurroundingSpaces) {
-    const ListCase& c = GetParam();
+    const ListCase& c = listCase();
     NameListEditor editor(store, prompts, c.list);
     editor.load();
     prompts.answerText(QStringLiteral("  翠湖 "));
@@ -84,7 +87,7 @@ TEST_P(NameLists, AddRefusesEmptyAndExistingNamesWhateverTheirSurroundingSpaces)
 }
 
 TEST_P(NameLists, RenameAcceptsAnotherEntrysNameAndCustomersFollowTheirEntry) {
-    const ListCase& c = GetParam();
+    const ListCase& c = listCase();
     const qint32 first = store.addName(c.list, QStringLiteral("翠湖"));
     const qint32 second = store.addName(c.list, QStringLiteral("东园"));
     CustomerRecord customer;
@@ -111,7 +114,7 @@ TEST_P(NameLists, RenameAcceptsAnotherEntrysNameAndCustomersFollowTheirEntry) {
 }
 
 TEST_P(NameLists, DeleteIsRefusedWhileAnyCompanysCustomerRefersToTheEntry) {
-    const ListCase& c = GetParam();
+    const ListCase& c = listCase();
     store.addName(c.list, QStringLiteral("翠湖"));
     const qint32 used = store.addName(c.list, QStringLiteral("东园"));
     for (int compid : {0, 7}) {
@@ -146,7 +149,11 @@ TEST_P(NameLists, DeleteIsRefusedWhileAnyCompanysCustomerRefersToTheEntry) {
     EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from ") + c.table).toInt(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(AreasAndHandlers, NameLists, ::testing::ValuesIn(cases),
+INSTANTIATE_TEST_SUITE_P(AreasAndHandlers, NameLists,
+                         ::testing::Combine(::testing::ValuesIn(cases),
+                                            ::testing::Values(Engine::SQLite, Engine::PostgreSQL)),
                          [](const auto& info) {
-                             return info.param.list == NameList::Areas ? "Areas" : "Handlers";
+                             const bool areas = std::get<0>(info.param).list == NameList::Areas;
+                             return std::string(areas ? "Areas" : "Handlers") +
+                                    engineName({std::get<1>(info.param), info.index});
                          });
