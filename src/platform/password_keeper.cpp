@@ -85,8 +85,7 @@ bool writePasswordFile(const ServerSettings& server, const QString& password, QS
     return true;
 }
 
-bool store(const ServerSettings& server, const QString& password, Place* place,
-           QString* error) {
+bool store(const ServerSettings& server, const QString& password, Place* place, QString* error) {
     QKeychain::WritePasswordJob job(keyringService);
     job.setKey(keyringKey(server));
     job.setTextData(password);

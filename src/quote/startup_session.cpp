@@ -1,8 +1,8 @@
 #include "quote/startup_session.h"
 
+#include "platform/password_keeper.h"
 #include "platform/picture.h"
 #include "platform/prompts.h"
-#include "platform/password_keeper.h"
 #include "quote/schema_upgrade.h"
 #include "quote/store_choice.h"
 #include "store/customer_store.h"

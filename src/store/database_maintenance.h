@@ -38,7 +38,8 @@ public:
     bool backup(const QString& folder);
 
     // Asks, then compacts the library and, when that succeeded, the store (unless it is
-    // on a server, which keeps it), and says how it went. Both connections are closed meanwhile and opened again afterwards.
+    // on a server, which keeps it), and says how it went. Both connections are closed meanwhile and
+    // opened again afterwards.
     void compact();
 
 private:

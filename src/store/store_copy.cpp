@@ -44,9 +44,9 @@ void copyTable(Database& from, Database& to, const QString& table) {
             sourceIndexes.append(at);
         }
     }
-    const QString insert = QStringLiteral("insert into ") + quoted(to, target) + QStringLiteral(" (") +
-                           names.join(u',') + QStringLiteral(") values (") + marks.join(u',') +
-                           u')';
+    const QString insert = QStringLiteral("insert into ") + quoted(to, target) +
+                           QStringLiteral(" (") + names.join(u',') + QStringLiteral(") values (") +
+                           marks.join(u',') + u')';
     QSqlQuery rows = from.exec(QStringLiteral("select * from ") + quoted(from, source) +
                                QStringLiteral(" order by id"));
     while (rows.next()) {

@@ -17,8 +17,8 @@ void copyRows(Database& from, Database& to);
 void writeLocalFile(Database& source, const QString& target);
 
 // Copies the local store file into the server store `server`, which must hold no
-// customer yet; one transaction. False with `problem` set when refused; throws DatabaseError on an engine
-// error (the server then holds nothing of it).
+// customer yet; one transaction. False with `problem` set when refused; throws DatabaseError on an
+// engine error (the server then holds nothing of it).
 bool upload(const QString& localFile, Database& server, QString* problem);
 
 } // namespace store_copy
