@@ -41,6 +41,14 @@ inline constexpr IntKey glen{"setup", "Glen", 100};
 inline constexpr DateKey backup{"setup", "backup"};
 inline constexpr TextKey v5dbpath{"setup", "v5dbpath", ""};
 
+// Section "store": which customer store the program uses, the local file (the default) or
+// a PostgreSQL server. The password is kept elsewhere (password_keeper).
+inline constexpr BoolKey storeServer{"store", "server", false};
+inline constexpr TextKey storeHost{"store", "host", ""};
+inline constexpr IntKey storePort{"store", "port", 5432};
+inline constexpr TextKey storeDatabase{"store", "database", ""};
+inline constexpr TextKey storeUser{"store", "user", ""};
+
 // Section "search": keys "1" to "10", the product search history.
 inline constexpr const char* searchSection = "search";
 inline constexpr int searchEntriesRead = 10;

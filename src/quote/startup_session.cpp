@@ -1,9 +1,12 @@
 #include "quote/startup_session.h"
 
+#include "platform/password_keeper.h"
 #include "platform/picture.h"
 #include "platform/prompts.h"
 #include "quote/schema_upgrade.h"
+#include "quote/store_choice.h"
 #include "store/customer_store.h"
+#include "store/store_schema.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -23,6 +26,25 @@ bool openWithTable(Database& db, const QString& path, const QString& table) {
 }
 
 } // namespace
+
+bool openServerStore(Database& db, ServerSettings server, QString* error) {
+    server.password = password_keeper::read(server);
+    if (!db.openServer(server, error)) {
+        return false;
+    }
+    try {
+        if (!db.connection().tables().contains(QStringLiteral("userlist"), Qt::CaseInsensitive)) {
+            createStoreSchema(db);
+        }
+    } catch (const DatabaseError& e) {
+        if (error) {
+            *error = QString::fromUtf8(e.what());
+        }
+        db.close();
+        return false;
+    }
+    return true;
+}
 
 StartupSession::StartupSession(QString programFolder)
     : folder_(std::move(programFolder)), setup_(folder_ + QStringLiteral("/setup.ini")) {}
@@ -54,6 +76,18 @@ bool StartupSession::openDatabases(Prompts& prompts) {
     if (!openWithTable(library_, path(QStringLiteral("数据文件/db.data")), QStringLiteral("pic"))) {
         prompts.message(QString::fromUtf8(LibraryBrokenMessage));
         return false;
+    }
+    const StoreChoice choice = readStoreChoice(setup_);
+    if (choice.server) {
+        QString error;
+        if (openServerStore(store_, choice.settings, &error)) {
+            return true;
+        }
+        if (!prompts.confirm(QStringLiteral("无法连接客户库服务器 ") +
+                             serverCaption(choice.settings) + QStringLiteral(":\n") + error +
+                             QStringLiteral("\n是否使用本机客户库继续?"))) {
+            return false;
+        }
     }
     if (!openWithTable(store_, path(QStringLiteral("数据文件/Userdb.data")),
                        QStringLiteral("userlist"))) {

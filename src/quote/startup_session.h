@@ -11,12 +11,17 @@
 #include <functional>
 
 class Prompts;
+struct ServerSettings;
 
 // The exit status of a start that could not open its databases.
 inline constexpr int FatalStartExitStatus = 1;
 
 inline constexpr auto LibraryBrokenMessage = "产品库损坏或丢失,请重新下载安装软件.";
 inline constexpr auto StoreBrokenMessage = "客户库损坏或丢失,请重新下载安装软件.";
+
+// Logs in to the customer store on a server, with the password kept for it, and gives a
+// new, empty server database the store's tables. On failure `error` says why.
+bool openServerStore(Database& db, ServerSettings server, QString* error);
 
 // The main window's start-up work that needs no window: settings, both connections,
 // the schema upgrade, the lists, the cursors and the working folders. It owns the two

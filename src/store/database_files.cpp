@@ -53,11 +53,15 @@ bool passesIntegrityCheck(const QString& path) {
 
 namespace database_files {
 
-void snapshot(const QString& source, const QString& target) {
+void writeNew(const QString& target, const std::function<void(const QString& empty)>& fill) {
     const std::unique_ptr<QTemporaryFile> temporary =
         temporaryBeside(QFileInfo(target).absolutePath());
-    vacuumInto(source, temporary->fileName());
+    fill(temporary->fileName());
     replace(temporary->fileName(), target);
+}
+
+void snapshot(const QString& source, const QString& target) {
+    writeNew(target, [&source](const QString& empty) { vacuumInto(source, empty); });
 }
 
 bool compact(const QString& path) {

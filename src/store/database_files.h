@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Whole-file operations on a database file, each done through a connection of its own
 // so that the program's connections may stay open. A result is written under a
 // temporary name ("~ACP…") beside its destination and renamed over the destination
@@ -11,6 +13,10 @@ namespace database_files {
 // Writes a consistent copy of the database at `source` to `target`, replacing an
 // existing file. Throws DatabaseError with the engine's or the system's message.
 void snapshot(const QString& source, const QString& target);
+
+// Makes the file `target` (replacing an existing one) by letting `fill` write a new
+// database into an empty temporary file beside it. Throws DatabaseError.
+void writeNew(const QString& target, const std::function<void(const QString& empty)>& fill);
 
 // Compacts the database at `path` in place. The compacted copy must pass the engine's
 // integrity check before it replaces the file; on any failure the file stays as it was

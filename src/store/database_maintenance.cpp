@@ -3,6 +3,7 @@
 #include "platform/database.h"
 #include "platform/prompts.h"
 #include "store/database_files.h"
+#include "store/store_copy.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,14 +46,19 @@ bool DatabaseMaintenance::backup(const QString& folder) {
     QDir().mkpath(folder);
     bool complete = true;
     for (const MaintainedDatabase* database : {&store_, &library_}) {
+        const QString target = withSeparator(folder) + QFileInfo(database->path).fileName();
+        if (database->connection.isServer()) {
+            // The server's store becomes a local store file: a backup opens without a server.
+            store_copy::writeLocalFile(database->connection, target);
+            continue;
+        }
         if (!QFileInfo(database->path).isFile()) {
             prompts_.message(QStringLiteral("找不到文件:") +
                              QDir::toNativeSeparators(database->path));
             complete = false;
             continue;
         }
-        database_files::snapshot(database->path,
-                                 withSeparator(folder) + QFileInfo(database->path).fileName());
+        database_files::snapshot(database->path, target);
     }
     return complete;
 }
@@ -64,16 +70,23 @@ void DatabaseMaintenance::compact() {
     }
     const bool done = compactBoth();
     reopen(library_);
-    reopen(store_);
+    if (!store_.connection.isServer()) {
+        reopen(store_);
+    }
     prompts_.message(done ? QStringLiteral("压缩数据库成功")
                           : QStringLiteral("失败!1.无ADO引擎 2.数据库正使用"));
 }
 
 bool DatabaseMaintenance::compactBoth() {
     // A file is replaced only with no connection of the program on it.
+    // A server store is kept by its server.
+    const bool localStore = !store_.connection.isServer();
     library_.connection.close();
-    store_.connection.close();
-    return database_files::compact(library_.path) && database_files::compact(store_.path);
+    if (localStore) {
+        store_.connection.close();
+    }
+    return database_files::compact(library_.path) &&
+           (!localStore || database_files::compact(store_.path));
 }
 
 void DatabaseMaintenance::reopen(MaintainedDatabase& database) {

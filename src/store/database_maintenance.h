@@ -31,13 +31,15 @@ public:
     DatabaseMaintenance(MaintainedDatabase library, MaintainedDatabase store, Prompts& prompts);
 
     // Copies `Userdb.data`, then `db.data`, into the folder (created with its missing
-    // parents), each replacing an earlier copy. The connections stay open. A missing
+    // parents), each replacing an earlier copy; a customer store on a server is written
+    // there as a local store file. The connections stay open. A missing
     // database file is reported and skipped. Returns whether both files were copied;
     // throws DatabaseError when a copy fails.
     bool backup(const QString& folder);
 
-    // Asks, then compacts the library and, when that succeeded, the store, and says how
-    // it went. Both connections are closed meanwhile and opened again afterwards.
+    // Asks, then compacts the library and, when that succeeded, the store (unless it is
+    // on a server, which keeps it), and says how it went. Both connections are closed meanwhile and
+    // opened again afterwards.
     void compact();
 
 private:

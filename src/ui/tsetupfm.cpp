@@ -1,6 +1,7 @@
 #include "ui/tsetupfm.h"
 
 #include "quote/held_settings.h"
+#include "ui/store_tab.h"
 
 #include <QCheckBox>
 #include <QDoubleValidator>
@@ -54,6 +55,8 @@ Tsetupfm::Tsetupfm(Links links, QWidget* parent) : QDialog(parent), links_(std::
     tabs->addTab(buildBasicTab(), QStringLiteral("基本参数设置"));
     tabs->addTab(buildProgramTab(), QStringLiteral("程序参数设置"));
     tabs->addTab(buildDealerTab(), QStringLiteral("经销商信息"));
+    store_ = new StoreTab(links_.setup, links_.prompts, tabs);
+    tabs->addTab(store_, QStringLiteral("客户库"));
     layout->addWidget(tabs);
 
     auto* buttons = new QHBoxLayout;
@@ -259,13 +262,17 @@ void Tsetupfm::setValues(const SetupFormValues& v) {
 
 void Tsetupfm::readinifile() {
     setValues(::readinifile(links_.setup, links_.held));
+    if (store_) {
+        store_->load();
+    }
     if (links_.pushed) {
         links_.pushed();
     }
 }
 
 bool Tsetupfm::Savetoinifile() {
-    if (!::Savetoinifile(values(), links_.setup, links_.held, links_.prompts, links_.saveHooks)) {
+    if (!::Savetoinifile(values(), links_.setup, links_.held, links_.prompts, links_.saveHooks) ||
+        !store_->save()) {
         return false;
     }
     if (links_.pushed) {

@@ -12,6 +12,7 @@ class QLineEdit;
 class QSpinBox;
 class Prompts;
 class SetupFile;
+class StoreTab;
 struct HeldSettings;
 
 // The settings window "参数设置". It reads "setup.ini" when it is created, every time it
@@ -77,4 +78,5 @@ private:
     QLineEdit* dealerPhone1_;
     QLineEdit* dealerPhone2_;
     QLineEdit* dealerRemark_;
+    StoreTab* store_ = nullptr;
 };

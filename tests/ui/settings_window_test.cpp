@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -108,4 +109,28 @@ TEST(SettingsWindow, TheDealerTabKeepsThePageTextsInTheirOwnSection) {
     again.setup.write(setup::dealerRemark, "有效期30天");
     again.window.readinifile();
     EXPECT_EQ(again.field<QLineEdit>("dealerRemark")->text(), "有效期30天");
+}
+
+TEST(SettingsWindow, TheStoreTabChoosesAServerTestsItAndKeepsTheChoice) {
+    SettingsWindow w;
+    auto* server = w.field<QRadioButton>("storeServer");
+    ASSERT_TRUE(w.field<QRadioButton>("storeLocal")->isChecked());
+    EXPECT_FALSE(w.field<QLineEdit>("storeHost")->isEnabled());
+    server->setChecked(true);
+    EXPECT_TRUE(w.field<QLineEdit>("storeHost")->isEnabled());
+    w.field<QLineEdit>("storeHost")->setText(w.home.file("no-server"));
+    w.field<QSpinBox>("storePort")->setValue(6543);
+    w.field<QLineEdit>("storeDatabase")->setText("dealer");
+    w.field<QLineEdit>("storeUser")->setText("seat1");
+    w.click("testConnection");
+    ASSERT_EQ(w.prompts.messages().size(), 1);
+    EXPECT_TRUE(w.prompts.messages().first().startsWith("连接失败:"));
+
+    w.click("applyButton");
+    EXPECT_TRUE(w.setup.read(setup::storeServer));
+    EXPECT_EQ(w.setup.read(setup::storePort), 6543);
+    w.field<QRadioButton>("storeLocal")->setChecked(true);
+    w.click("cancelButton");
+    EXPECT_TRUE(server->isChecked()) << "closing shows the stored choice again";
+    EXPECT_EQ(w.field<QLineEdit>("storeUser")->text(), "seat1");
 }
