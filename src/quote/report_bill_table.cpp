@@ -1,33 +1,20 @@
 #include "quote/report_writer.h"
 
-#include "core/rounding.h"
 #include "design/room_statistics.h"
 #include "library/product_library.h"
-#include "platform/decimal_text.h"
 #include "quote/bill_table.h"
 #include "quote/html_text.h"
 
 namespace {
-
-QString hundredths(double value) {
-    return decimalText(double(rounding::halfEven64(value * 100)) / 100);
-}
-
-// A number of the table as printed; 0 when it does not read as one.
-double numberOf(const QString& text) {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    return ok ? value : 0;
-}
 
 QString cell(const QString& text, const char* cls = "tbox01") {
     return QStringLiteral("<td class=\"%1\">").arg(QLatin1String(cls)) + html::cell(text) +
            QStringLiteral("</td>");
 }
 
-QString numberCell(double value) {
-    return QStringLiteral("<td class=\"tbox01\">") + hundredths(value) + QStringLiteral("</td>");
-}
+// The cell borders of the classes of a bill table.
+constexpr quint8 Grid = SheetCell::Right | SheetCell::Bottom;
+constexpr quint8 FirstColumn = SheetCell::Left | Grid;
 
 } // namespace
 
@@ -70,6 +57,7 @@ void ReportWriter::billHeader() {
                                      {"单价（元）", "12%", "12%"}, {"小计（元）", "13%", "12%"}};
     html_ += QStringLiteral("<tr><td>\n<table width=\"90%\" border=\"0\" align=\"center\" "
                             "cellpadding=\"3\" cellspacing=\"0\">\n<tr>");
+    SheetRow* const header = recording() ? &newSheetTable(0.9, 3).rows.emplace_back() : nullptr;
     bool first = true;
     for (const Column& c : columns) {
         const char* width = specialLayout() ? c.specialWidth : c.width;
@@ -80,48 +68,63 @@ void ReportWriter::billHeader() {
                      .arg(QLatin1String(width),
                           first ? QStringLiteral("tbox01aa") : QStringLiteral("tbox01a"),
                           QString::fromUtf8(c.caption));
+        if (header) {
+            const quint8 borders = SheetCell::Top | (first ? FirstColumn : Grid);
+            header->cells.push_back({QString::fromUtf8(c.caption),
+                                     {},
+                                     QByteArray(width).chopped(1).toDouble(),
+                                     Qt::AlignLeft,
+                                     borders,
+                                     true});
+        }
         first = false;
     }
     html_ += QStringLiteral("</tr>\n");
 }
 
-// Headings are not rows of their own: a category is printed in the 类别 cell of its first
-// line, and a heading without lines (the table's own "总计") is not printed at all.
 void ReportWriter::readproceduretoprint(const std::vector<ReportLine>& lines,
                                         const PriceOf& price) {
     billHeader();
-    QString pending;
-    double sum = 0;
-    for (const ReportLine& line : lines) {
-        if (line.heading) {
-            pending = line.caption;
-            continue;
-        }
-        html_ += QStringLiteral("<tr>") + cell(pending, "tbox01b");
-        pending.clear();
+    const PricedBill bill = priceBill(lines, price);
+    std::vector<QString> cells;
+    for (const PricedLine& priced : bill.lines) {
+        const ReportLine& line = *priced.line;
+        cells = {priced.category};
         if (specialLayout()) {
-            html_ += cell(library_.subCategoryNameOfProduct(line.tag));
+            cells.push_back(library_.subCategoryNameOfProduct(line.tag));
         }
-        html_ += cell(line.caption) + cell(line.size);
+        cells.insert(cells.end(), {line.caption, line.size});
         if (specialLayout()) {
-            html_ += cell(QString());
+            cells.emplace_back();
         }
-        html_ += cell(line.quantity) + cell(line.correction) + cell(line.unit);
-        double quantity = numberOf(line.quantity);
-        if (!line.correction.trimmed().isEmpty()) {
-            quantity += numberOf(line.correction);
-        }
-        const double unitPrice = price(line);
-        html_ +=
-            numberCell(unitPrice) + numberCell(unitPrice * quantity) + QStringLiteral("</tr>\n");
-        sum += unitPrice * quantity;
+        cells.insert(cells.end(),
+                     {line.quantity, line.correction, line.unit, priced.unitPrice, priced.amount});
+        billRow(cells);
     }
     if (!specialLayout()) {
-        html_ += QStringLiteral("<tr>") + cell(QStringLiteral("总计"), "tbox01b");
-        for (int i = 0; i < 6; ++i) {
-            html_ += cell(QString());
-        }
-        html_ += numberCell(sum) + QStringLiteral("</tr>\n");
+        cells = {QStringLiteral("总计")};
+        cells.resize(7);
+        cells.push_back(bill.sum);
+        billRow(cells);
     }
     html_ += QStringLiteral("</table>\n</td></tr>\n");
+}
+
+void ReportWriter::billRow(const std::vector<QString>& cells) {
+    html_ += QStringLiteral("<tr>");
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        html_ += cell(cells[i], i == 0 ? "tbox01b" : "tbox01");
+    }
+    html_ += QStringLiteral("</tr>\n");
+    if (recording()) {
+        std::vector<SheetRow>& rows = sheet_.tables.back().rows;
+        SheetRow& row = rows.emplace_back();
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            row.cells.push_back({cells[i],
+                                 {},
+                                 rows.front().cells[i].width,
+                                 Qt::AlignLeft,
+                                 i == 0 ? FirstColumn : Grid});
+        }
+    }
 }

@@ -10,9 +10,7 @@
 
 namespace {
 
-// The CJK font the program depends on; the page's own families (Arial, 黑体, ...) are
-// not on every machine and their fallbacks differ.
-const char* const ChineseFamily = "WenQuanYi Micro Hei";
+using report_document::ChineseFamily;
 
 // The page's sizes are CSS pixels: 96 to the inch, 72 points to the inch.
 constexpr double PixelsPerPoint = 96.0 / 72.0;

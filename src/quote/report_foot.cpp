@@ -31,9 +31,25 @@ void ReportWriter::dealerFoot() {
             "</tr></table></td></tr>\n</table>\n")
             .arg(html::escape(header_.dealer.address), phoneLabel,
                  html::escape(header_.dealer.phone1), html::escape(header_.dealer.phone2));
+    if (recording()) {
+        SheetTable& foot = newSheetTable(1, 0);
+        foot.rows.push_back({{{QStringLiteral("经销商地址：") + header_.dealer.address, {}}}, 36});
+        const auto line = [](double width) {
+            return SheetCell{{}, {}, width, Qt::AlignLeft, SheetCell::Bottom};
+        };
+        foot.rows.push_back(
+            {{{phoneLabel + header_.dealer.phone1 + QStringLiteral("   ") + header_.dealer.phone2,
+               {},
+               48},
+              {QStringLiteral("经办人："), {}, 9, Qt::AlignRight},
+              line(16),
+              {QStringLiteral("客户签名："), {}, 11, Qt::AlignRight},
+              line(16)}});
+    }
 }
 
 void ReportWriter::specialDrawingsFoot() {
+    sheet_.complete = false;
     html_ +=
         QStringLiteral("<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
                        "<td width=\"15%\" height=\"36\" align=\"right\">客户确认：</td>"
@@ -43,6 +59,7 @@ void ReportWriter::specialDrawingsFoot() {
 }
 
 void ReportWriter::specialStatisticsFoot() {
+    sheet_.complete = false;
     html_ += QStringLiteral(
         "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"5\" class=\"tbox\">\n"
         "<tr><td width=\"16%\" align=\"center\" class=\"tbox01\">备 注</td>"

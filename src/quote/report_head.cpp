@@ -41,11 +41,17 @@ const char* const ScriptAndStyle =
     "</style>\n"
     "</head>\n<body>\n";
 
-QString dateCell(const QDateTime& date) {
+// A date as printed; empty when unset.
+QString dateText(const QDateTime& date) {
     if (!date.isValid() || date.date().year() <= 1899) {
-        return QStringLiteral("&nbsp;");
+        return {};
     }
     return date.date().toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+// The markup of a text that may be empty; an empty cell keeps its borders.
+QString orSpace(const QString& text) {
+    return text.isEmpty() ? QStringLiteral("&nbsp;") : html::escape(text);
 }
 
 QString labelCell(const char* label, const char* width = nullptr) {
@@ -106,18 +112,18 @@ void ReportWriter::heading() {
             "</td></tr></table>\n")
             .arg(html::escape(header_.vendorAddress), html::escape(title),
                  html::escape(header_.dealer.subHeading), html::escape(header_.customer.proid));
+    sheet_.heading = {QStringLiteral("mivra.bmp"), title, header_.dealer.subHeading,
+                      QStringLiteral("项目编号：") + header_.customer.proid};
 }
 
 void ReportWriter::customerBlock() {
     const CustomerRecord& c = header_.customer;
-    const QString address = c.addr.trimmed().isEmpty()
-                                ? QStringLiteral("&nbsp;")
-                                : html::escape(c.areaTitle.trimmed() + u' ' + c.addr.trimmed());
+    const QString address =
+        c.addr.trimmed().isEmpty() ? QString() : c.areaTitle.trimmed() + u' ' + c.addr.trimmed();
     const QString phones = c.tele.isEmpty() && c.tele2.isEmpty()
-                               ? QStringLiteral("&nbsp;")
-                               : html::escape(c.tele + QStringLiteral("   ") + c.tele2);
-    const QString amount =
-        c.price == 0 ? QStringLiteral("&nbsp;") : decimalText(c.price) + QStringLiteral("元  ");
+                               ? QString()
+                               : c.tele + QStringLiteral("   ") + c.tele2;
+    const QString amount = c.price == 0 ? QString() : decimalText(c.price) + QStringLiteral("元  ");
     QString remark;
     if (!header_.dealer.remark.isEmpty()) {
         remark = html::escape(header_.dealer.remark) + QStringLiteral("<br> ");
@@ -128,17 +134,42 @@ void ReportWriter::customerBlock() {
                        "class=\"tbox\"><tr><td>\n<table width=\"100%\" border=\"0\" "
                        "cellspacing=\"0\" cellpadding=\"5\">\n<tr>");
     html_ += labelCell("客 户", "9%") + valueCell(html::cell(c.name), "tbox01", "48%") +
-             labelCell("设计日期", "10%") + valueCell(dateCell(c.designdate), "tbox02");
-    html_ += QStringLiteral("</tr>\n<tr>") + labelCell("地 址") + valueCell(address, "tbox01") +
-             labelCell("施工日期") + valueCell(dateCell(c.workdate), "tbox02");
-    html_ += QStringLiteral("</tr>\n<tr>") + labelCell("电 话") + valueCell(phones, "tbox01") +
-             labelCell("项目金额") + valueCell(amount, "tbox02");
+             labelCell("设计日期", "10%") + valueCell(orSpace(dateText(c.designdate)), "tbox02");
+    html_ += QStringLiteral("</tr>\n<tr>") + labelCell("地 址") +
+             valueCell(orSpace(address), "tbox01") + labelCell("施工日期") +
+             valueCell(orSpace(dateText(c.workdate)), "tbox02");
+    html_ += QStringLiteral("</tr>\n<tr>") + labelCell("电 话") +
+             valueCell(orSpace(phones), "tbox01") + labelCell("项目金额") +
+             valueCell(orSpace(amount), "tbox02");
     html_ += QStringLiteral("</tr>\n<tr>") + labelCell("备 注") +
              QStringLiteral("<td colspan=\"3\" height=\"36\" class=\"tbox02\">") + remark +
              QStringLiteral("</td></tr>\n</table></td></tr></table>\n");
+    if (!recording()) {
+        return;
+    }
+    SheetTable& block = newSheetTable(1, 5, true);
+    const auto row = [&](const char* label, const QString& value, const char* label2,
+                         const QString& value2) {
+        constexpr quint8 Grid = SheetCell::Right | SheetCell::Bottom;
+        block.rows.push_back({{{QString::fromUtf8(label), {}, 9, Qt::AlignHCenter, Grid},
+                               {value, {}, 48, Qt::AlignLeft, Grid},
+                               {QString::fromUtf8(label2), {}, 10, Qt::AlignHCenter, Grid},
+                               {value2, {}, 33, Qt::AlignLeft, SheetCell::Bottom}}});
+    };
+    row("客 户", c.name, "设计日期", dateText(c.designdate));
+    row("地 址", address, "施工日期", dateText(c.workdate));
+    row("电 话", phones, "项目金额", amount);
+    QString remarkText = c.memo.trimmed();
+    if (!header_.dealer.remark.isEmpty()) {
+        remarkText = header_.dealer.remark + u'\n' + remarkText;
+    }
+    block.rows.push_back({{{QStringLiteral("备 注"), {}, 9, Qt::AlignHCenter, SheetCell::Right},
+                           {remarkText, {}, 91, Qt::AlignLeft, 0}},
+                          36});
 }
 
 void ReportWriter::specialCustomerBlock() {
+    sheet_.complete = false;
     const CustomerRecord& c = header_.customer;
     const QString phones = html::cell(c.tele + QStringLiteral("   ") + c.tele2);
     const QString address = html::cell(c.areaTitle.trimmed() + u' ' + c.addr.trimmed());
@@ -149,7 +180,7 @@ void ReportWriter::specialCustomerBlock() {
     html_ += labelCell("客户姓名", "12%") + valueCell(html::cell(c.name), "tbox01", "38%") +
              labelCell("联系电话", "12%") + valueCell(phones, "tbox02");
     html_ += QStringLiteral("</tr>\n<tr>") + labelCell("安装地址") + valueCell(address, "tbox01") +
-             labelCell("施工日期") + valueCell(dateCell(c.workdate), "tbox02");
+             labelCell("施工日期") + valueCell(orSpace(dateText(c.workdate)), "tbox02");
     html_ += QStringLiteral("</tr>\n<tr>") + labelCell("位置面积") +
              QStringLiteral("<td colspan=\"3\" class=\"tbox02\">&nbsp;</td></tr>\n"
                             "</table></td></tr></table>\n");
@@ -165,6 +196,7 @@ void ReportWriter::pageFrameOpen(int spacing, bool centred) {
     html_ += QStringLiteral("<table width=\"100%\" border=\"0\" cellspacing=\"%1\" "
                             "cellpadding=\"0\">\n")
                  .arg(spacing);
+    frameSpacing_ = spacing;
 }
 
 void ReportWriter::pageFrameClose() {
@@ -172,17 +204,30 @@ void ReportWriter::pageFrameClose() {
     if (!header_.paper) {
         html_ += QStringLiteral("</td></tr></table>\n");
     }
+    frameSpacing_ = -1;
 }
 
-void ReportWriter::titleBar(const QString& html, const QString& width) {
+SheetTable& ReportWriter::newSheetTable(double width, double padding, bool boxed) {
+    return sheet_.tables.emplace_back(
+        SheetTable{width, padding, boxed, double(std::max(frameSpacing_, 0)), {}});
+}
+
+void ReportWriter::titleBar(const QString& name, const QString& rest, const QString& width) {
     html_ += QStringLiteral("<tr><td class=\"tbox01c\"");
     if (!width.isEmpty()) {
         html_ += QStringLiteral(" width=\"%1\"").arg(width);
     }
-    html_ += u'>' + html + QStringLiteral("</td></tr>\n");
+    html_ += QStringLiteral("><b>") + html::escape(name) + QStringLiteral("</b>") +
+             html::escape(rest) + QStringLiteral("</td></tr>\n");
+    if (recording()) {
+        SheetCell bar{rest, name};
+        bar.shaded = true;
+        newSheetTable(1, 0).rows.push_back({{bar}});
+    }
 }
 
 void ReportWriter::picture(const QString& fileName, int width, int height) {
+    sheet_.complete = false;
     const QString src = QString::fromLatin1(QUrl::toPercentEncoding(fileName));
     html_ += QStringLiteral("<a href=\"%1\" target=\"_blank\"><img src=\"%1\" width=\"%2\"")
                  .arg(src)

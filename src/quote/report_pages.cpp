@@ -4,7 +4,6 @@
 #include "core/troom_obj.h"
 #include "platform/decimal_text.h"
 #include "quote/bill_of_materials.h"
-#include "quote/html_text.h"
 #include "quote/open_project.h"
 #include "quote/report_files.h"
 #include "quote/reports.h"
@@ -29,9 +28,8 @@ bool Reports::currentRoomPage(ReportWriter& page, TRoom_OBJ& room, const QString
     }
     const QSize shown = report_files::shownPictureSize(image.size());
     page.pageFrameOpen(10);
-    page.titleBar(QStringLiteral("<b>") + html::escape(room.getName()) +
-                  QStringLiteral("</b>   ［面积：") + areaText(room.roomArea()) +
-                  QStringLiteral(" 平方米］"));
+    page.titleBar(room.getName(), QStringLiteral("   ［面积：") + areaText(room.roomArea()) +
+                                      QStringLiteral(" 平方米］"));
     page.append(QStringLiteral("<tr><td align=\"center\">"));
     page.picture(pictureName, shown.width(), shown.height());
     page.append(QStringLiteral("</td></tr>\n"));
@@ -58,8 +56,7 @@ bool Reports::drawingsPage(ReportWriter& page, const QString& folder) {
             report_files::roomPictureName(s_.project.customer.name, int(i), room.getName());
         page.append(QStringLiteral("<td width=\"50%\" valign=\"top\"><table width=\"100%\" "
                                    "border=\"0\" cellspacing=\"0\" cellpadding=\"0\">\n"));
-        page.titleBar(QStringLiteral("<b>") + html::escape(room.getName()) +
-                      QStringLiteral("</b>"));
+        page.titleBar(room.getName());
         page.append(QStringLiteral("<tr><td>"));
         QImage image;
         if (room.designPicture(image)) {
@@ -82,8 +79,9 @@ bool Reports::drawingsPage(ReportWriter& page, const QString& folder) {
 void Reports::statisticsPage(ReportWriter& page) {
     page.pageFrameOpen(6);
     const auto summary = [&] {
-        page.titleBar(QStringLiteral("<b>所有房间的汇总表</b> ［面积：") +
-                          areaText(s_.bill.area()) + QStringLiteral("平方米］"),
+        page.titleBar(QStringLiteral("所有房间的汇总表"),
+                      QStringLiteral(" ［面积：") + areaText(s_.bill.area()) +
+                          QStringLiteral("平方米］"),
                       QStringLiteral("90%"));
         projectTable(page);
     };
@@ -93,9 +91,8 @@ void Reports::statisticsPage(ReportWriter& page) {
     if (s_.project.room_list.size() > 1) {
         for (const RoomEntry& entry : s_.project.room_list) {
             TRoom_OBJ& room = *entry.room;
-            page.titleBar(QStringLiteral("<b>") + html::escape(room.getName()) +
-                          QStringLiteral("</b>［面积：") + areaText(room.roomArea()) +
-                          QStringLiteral("平方米］"));
+            page.titleBar(room.getName(), QStringLiteral("［面积：") + areaText(room.roomArea()) +
+                                              QStringLiteral("平方米］"));
             roomTable(page, room);
         }
     }

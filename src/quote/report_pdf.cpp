@@ -1,5 +1,5 @@
-// The pages as PDF files and on printers: the same markup as the HTML pages, laid out by
-// the report document.
+// The pages as PDF files and on printers: the same texts and figures as the HTML pages,
+// drawn from the page's sheet, or its markup laid out when the sheet cannot draw it.
 
 #include "platform/default_opener.h"
 #include "platform/prompts.h"
@@ -23,11 +23,15 @@ bool Reports::printDocument(ReportMode mode, QPagedPaintDevice& device) {
                            QDir::toNativeSeparators(QDir::tempPath()));
         return false;
     }
-    const std::optional<QString> markup = composePage(mode, nullptr, pictures.path(), true);
-    if (!markup) {
+    const std::optional<ComposedPage> page = composePage(mode, nullptr, pictures.path(), true);
+    if (!page) {
         return false;
     }
-    report_document::print(*markup, pictures.path(), device);
+    if (page->sheet.complete) {
+        report_document::paint(page->sheet, pictures.path(), device);
+    } else {
+        report_document::print(page->html, pictures.path(), device);
+    }
     return true;
 }
 

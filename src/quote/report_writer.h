@@ -1,6 +1,8 @@
 #pragma once
 
 #include "quote/dealer_details.h"
+#include "quote/priced_bill.h"
+#include "quote/report_sheet.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -12,18 +14,6 @@ class ProductLibrary;
 struct BillRow;
 struct CustomerRecord;
 struct StatisticsRow;
-
-// One row of a bill as the pages print it: from the statistics table or from a room's
-// statistics list. Headings (categories, "［附件］", "总计") carry only their caption.
-struct ReportLine {
-    QString caption;
-    QString size;
-    QString quantity;
-    QString correction;
-    QString unit;
-    qint32 tag = -1;
-    bool heading = false;
-};
 
 std::vector<ReportLine> reportLines(const std::vector<BillRow>& table);
 std::vector<ReportLine> reportLines(const std::vector<StatisticsRow>& list);
@@ -45,7 +35,8 @@ struct ReportHeader {
 };
 
 // Writes one HTML 4.01 page: the fixed head with heading, project number and customer
-// block, bill tables, title bars, pictures and the foot. Every user text is escaped.
+// block, bill tables, title bars, pictures and the foot. Every user text is escaped. For
+// paper pages it also records the same texts and figures as a sheet.
 class ReportWriter {
 public:
     using PriceOf = std::function<double(const ReportLine&)>;
@@ -63,24 +54,32 @@ public:
     // around the bill tables multiplies the time their layout takes.
     void pageFrameOpen(int spacing, bool centred = false);
     void pageFrameClose();
-    // A table row with a grey title bar; `html` is already escaped.
-    void titleBar(const QString& html, const QString& width = {});
+    // A table row with a grey title bar: `name` in bold, then `rest`.
+    void titleBar(const QString& name, const QString& rest = {}, const QString& width = {});
     // A picture linked to itself, zoomed by the mouse wheel; a height of 0 keeps the
     // picture's proportions.
     void picture(const QString& fileName, int width, int height = 0);
-    // Raw markup (already escaped).
-    void append(const QString& markup) { html_ += markup; }
+    // Raw markup (already escaped), which a sheet cannot draw.
+    void append(const QString& markup) {
+        html_ += markup;
+        sheet_.complete = false;
+    }
     // The foot of the page and the end of the document.
     void foot();
 
     bool specialLayout() const { return header_.compid == SpecialLayoutCompany; }
     const QString& html() const { return html_; }
+    const ReportSheet& sheet() const { return sheet_; }
 
 private:
     void heading();
     void customerBlock();
     void specialCustomerBlock();
     void billHeader();
+    void billRow(const std::vector<QString>& cells);
+    bool recording() const { return header_.paper; }
+    // A table of the sheet; inside the page frame it keeps the frame's spacing above it.
+    SheetTable& newSheetTable(double width, double padding, bool boxed = false);
     void dealerFoot();
     void specialDrawingsFoot();
     void specialStatisticsFoot();
@@ -88,4 +87,7 @@ private:
     ReportHeader header_;
     ProductLibrary& library_;
     QString html_;
+    ReportSheet sheet_;
+    // The spacing of the open page frame's rows; -1 outside the frame.
+    int frameSpacing_ = -1;
 };

@@ -76,8 +76,8 @@ QString Reports::pageName(ReportMode mode, TRoom_OBJ* active) const {
     return report_files::statisticsPageName(name);
 }
 
-std::optional<QString> Reports::composePage(ReportMode mode, TRoom_OBJ* active,
-                                            const QString& folder, bool paper) {
+std::optional<Reports::ComposedPage> Reports::composePage(ReportMode mode, TRoom_OBJ* active,
+                                                          const QString& folder, bool paper) {
     if (!pageAvailable(mode, active) ||
         !report_files::prepareFolder(folder, s_.programFolder, s_.prompts)) {
         return std::nullopt;
@@ -98,16 +98,16 @@ std::optional<QString> Reports::composePage(ReportMode mode, TRoom_OBJ* active,
         return std::nullopt;
     }
     page.foot();
-    return page.html();
+    return ComposedPage{page.html(), page.sheet()};
 }
 
 QString Reports::writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder) {
-    const std::optional<QString> markup = composePage(mode, active, folder, false);
-    if (!markup) {
+    const std::optional<ComposedPage> page = composePage(mode, active, folder, false);
+    if (!page) {
         return {};
     }
     const QString path = QDir(folder).filePath(pageName(mode, active));
-    if (!report_files::writeWhole(path, html::encodeGb2312(*markup), s_.prompts)) {
+    if (!report_files::writeWhole(path, html::encodeGb2312(page->html), s_.prompts)) {
         return {};
     }
     return path;

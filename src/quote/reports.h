@@ -70,12 +70,18 @@ public:
     QString printFolder() const;
 
 private:
+    // A page's markup and, for paper, its sheet.
+    struct ComposedPage {
+        QString html;
+        ReportSheet sheet;
+    };
+
     QString writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder);
-    // The page's markup (for paper pages or a browser), with the logo and the pictures it
-    // shows written into `folder`; nothing when the page is not available or a file could
-    // not be written.
-    std::optional<QString> composePage(ReportMode mode, TRoom_OBJ* active, const QString& folder,
-                                       bool paper);
+    // The page (for paper pages or a browser), with the logo and the pictures it shows
+    // written into `folder`; nothing when the page is not available or a file could not be
+    // written.
+    std::optional<ComposedPage> composePage(ReportMode mode, TRoom_OBJ* active,
+                                            const QString& folder, bool paper);
     QString pageName(ReportMode mode, TRoom_OBJ* active) const;
     bool currentRoomPage(ReportWriter& page, TRoom_OBJ& room, const QString& folder);
     bool drawingsPage(ReportWriter& page, const QString& folder);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -105,6 +106,39 @@ TEST_F(ReportPdfTest, ALongQuotationFlowsOverPagesWithTheFootAfterTheLastTable) 
     EXPECT_EQ(text.count(QStringLiteral("总计")), rooms + 1);
     EXPECT_EQ(text.count(QStringLiteral("类别")), rooms + 1);
     EXPECT_GT(text.indexOf(QStringLiteral("经销商地址")), text.lastIndexOf(QStringLiteral("总计")));
+}
+
+// Every bill row of the HTML page, its figures included, is one line of the PDF text, as
+// often as the page has it: no row is split over two pages, and the category stays with
+// its first line.
+TEST_F(ReportPdfTest, EveryBillRowOfThePageIsOneLineOfTheQuotation) {
+    for (int i = 0; i < 9; ++i) {
+        addRoom(i % 3);
+    }
+    const QString page = decoded(reports.print(ReportMode::Statistics, nullptr));
+    const QString pdf = home.file(QStringLiteral("rows.pdf"));
+    ASSERT_EQ(reports.writePdf(ReportMode::Statistics, pdf), pdf);
+    ASSERT_GT(info(pdf, "Pages").toInt(), 1);
+    const QString text = run("pdftotext", pdf, {QStringLiteral("-layout")});
+
+    static const QRegularExpression rowPattern(
+        QStringLiteral("<tr><td class=\"tbox01b\">(.*)</td></tr>"));
+    static const QRegularExpression cellBreak(QStringLiteral("</td><td class=\"tbox01\">"));
+    QMap<QString, int> rows;
+    for (const QRegularExpressionMatch& m : rowPattern.globalMatch(page)) {
+        QStringList cells = m.captured(1).split(cellBreak);
+        cells.removeAll(QStringLiteral("&nbsp;"));
+        for (QString& cell : cells) {
+            cell = QRegularExpression::escape(cell);
+        }
+        ++rows[QStringLiteral("^\\s*") + cells.join(QStringLiteral("\\s+")) +
+               QStringLiteral("\\s*$")];
+    }
+    ASSERT_GT(rows.size(), 10);
+    for (auto row = rows.cbegin(); row != rows.cend(); ++row) {
+        const QRegularExpression line(row.key(), QRegularExpression::MultilineOption);
+        EXPECT_EQ(text.count(line), row.value()) << row.key().toStdString();
+    }
 }
 
 TEST_F(ReportPdfTest, TheDesignSchemeShowsTheLogoAndEveryRoomPicture) {
