@@ -106,6 +106,10 @@ bool Database::openServer(const ServerSettings& server, QString* error) {
     // Notices ("table does not exist, skipping") are no news to the program. A setting
     // cannot be a prepared statement.
     QSqlQuery(db_).exec(QStringLiteral("set client_min_messages to warning"));
+    // The program's statements read at most a few hundred thousand index entries, which
+    // one backend scans faster than parallel workers start up (a customer list with its
+    // room count: 40 ms instead of 110 to 170 ms).
+    QSqlQuery(db_).exec(QStringLiteral("set max_parallel_workers_per_gather to 0"));
     return true;
 }
 

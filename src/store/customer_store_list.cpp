@@ -4,6 +4,8 @@
 
 #include <QSqlQuery>
 
+#include <algorithm>
+
 namespace {
 
 // The customers with their area names: `user_view` without the handler, whose columns the
@@ -62,6 +64,8 @@ std::vector<CustomerListRow> CustomerStore::listCustomers(const CustomerQuery& q
                                listed + f.where + QStringLiteral(" order by userlist.id desc"),
                            QVariantList{QDateTime::currentDateTime()} + f.values);
     std::vector<CustomerListRow> rows;
+    // A server hands over every row at once and says how many; a file does not know.
+    rows.reserve(std::size_t(std::max(q.size(), 0)));
     while (q.next()) {
         rows.push_back({q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(),
                         q.value(3).toString(), q.value(4).toString(), q.value(5).toString(),
