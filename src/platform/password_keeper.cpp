@@ -101,6 +101,13 @@ bool store(const ServerSettings& server, const QString& password, Place* place, 
     return writePasswordFile(server, password, error);
 }
 
+ServerSettings withKeptPassword(ServerSettings server) {
+    if (server.password.isEmpty()) {
+        server.password = read(server);
+    }
+    return server;
+}
+
 QString read(const ServerSettings& server) {
     QKeychain::ReadPasswordJob job(keyringService);
     job.setKey(keyringKey(server));

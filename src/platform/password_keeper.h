@@ -21,6 +21,10 @@ bool store(const ServerSettings& server, const QString& password, Place* place =
 // file.
 QString read(const ServerSettings& server);
 
+// `server` with the kept password when it carries none; an empty password still lets the
+// connection look in the password file.
+ServerSettings withKeptPassword(ServerSettings server);
+
 // "$PGPASSFILE", or "~/.pgpass", as PostgreSQL's own tools look for it.
 QString passwordFilePath();
 

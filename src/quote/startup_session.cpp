@@ -28,8 +28,7 @@ bool openWithTable(Database& db, const QString& path, const QString& table) {
 } // namespace
 
 bool openServerStore(Database& db, ServerSettings server, QString* error) {
-    server.password = password_keeper::read(server);
-    if (!db.openServer(server, error)) {
+    if (!db.openServer(password_keeper::withKeptPassword(std::move(server)), error)) {
         return false;
     }
     try {

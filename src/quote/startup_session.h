@@ -19,7 +19,8 @@ inline constexpr int FatalStartExitStatus = 1;
 inline constexpr auto LibraryBrokenMessage = "产品库损坏或丢失,请重新下载安装软件.";
 inline constexpr auto StoreBrokenMessage = "客户库损坏或丢失,请重新下载安装软件.";
 
-// Logs in to the customer store on a server, with the password kept for it, and gives a
+// Logs in to the customer store on a server, with the password kept for it when `server`
+// carries none, and gives a
 // new, empty server database the store's tables. On failure `error` says why.
 bool openServerStore(Database& db, ServerSettings server, QString* error);
 

@@ -7,24 +7,12 @@
 #include "quote/store_choice.h"
 #include "store/store_copy.h"
 
-namespace {
-
-// The typed password, or the kept one when none was typed.
-ServerSettings withPassword(ServerSettings server) {
-    if (server.password.isEmpty()) {
-        server.password = password_keeper::read(server);
-    }
-    return server;
-}
-
-} // namespace
-
 namespace store_settings {
 
 void testConnection(ServerSettings server, Prompts& prompts) {
     Database db;
     QString error;
-    if (db.openServer(withPassword(std::move(server)), &error)) {
+    if (db.openServer(password_keeper::withKeptPassword(std::move(server)), &error)) {
         prompts.message(QStringLiteral("连接成功"));
     } else {
         prompts.message(QStringLiteral("连接失败:") + error);
@@ -56,7 +44,7 @@ void upload(const QString& programFolder, ServerSettings server, Prompts& prompt
     }
     Database db;
     QString problem;
-    if (!openServerStore(db, withPassword(std::move(server)), &problem)) {
+    if (!openServerStore(db, std::move(server), &problem)) {
         prompts.message(QStringLiteral("连接失败:") + problem);
         return;
     }
