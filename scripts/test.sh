@@ -20,7 +20,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 status=0
 
 echo "== Benchmarks (Release)"
-configure "$root/build/bench" -DCMAKE_BUILD_TYPE=Release -DYZ_BUILD_TESTS=OFF \
+configure "$root/build/bench" -DCMAKE_BUILD_TYPE=Release -DYZ_WERROR=ON -DYZ_BUILD_TESTS=OFF \
   -DYZ_BUILD_APP=OFF -DYZ_BUILD_BENCH=ON
 cmake --build "$root/build/bench" -j "$jobs"
 for b in "$root"/build/bench/bench/yz_bench_*; do
@@ -30,7 +30,7 @@ for b in "$root"/build/bench/bench/yz_bench_*; do
 done
 
 echo "== Fuzz targets (clang, libFuzzer)"
-configure "$root/build/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+configure "$root/build/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYZ_WERROR=ON -DCMAKE_CXX_COMPILER=clang++ \
   -DYZ_BUILD_FUZZ=ON -DYZ_BUILD_TESTS=OFF -DYZ_BUILD_APP=OFF -DYZ_BUILD_BENCH=OFF
 cmake --build "$root/build/fuzz" -j "$jobs"
 fuzz_seconds="${YZ_FUZZ_SECONDS:-20}"
@@ -50,7 +50,7 @@ for f in "$root"/build/fuzz/fuzz/yz_fuzz_*; do
 done
 
 echo "== Tests (Debug, ASan+UBSan)"
-configure "$root/build/test" -DCMAKE_BUILD_TYPE=Debug -DYZ_SANITIZE=ON -DYZ_BUILD_BENCH=OFF \
+configure "$root/build/test" -DCMAKE_BUILD_TYPE=Debug -DYZ_WERROR=ON -DYZ_SANITIZE=ON -DYZ_BUILD_BENCH=OFF \
   -DYZ_STAGE_DIR="$root/build/test/app"
 cmake --build "$root/build/test" -j "$jobs"
 ctest --test-dir "$root/build/test" --output-on-failure -j "$jobs" || status=1

@@ -53,7 +53,7 @@ TEST_P(IncrementalPaint, AfterRandomLayingAndRemovingTheFrameEqualsAFreshDrawing
                 room->removePanel(cell);
                 done += QStringLiteral(" remove %1,%2").arg(cell.column).arg(cell.row);
             } else {
-                const int orientation = between(0, 1);
+                const auto orientation = static_cast<quint8>(between(0, 1));
                 room->currentProduct = {between(0, 1) ? TallPanel : Panel, KindSquarePanel,
                                         orientation};
                 room->placePanel(cell, orientation);

@@ -7,6 +7,7 @@
 #include "store/stored_lists.h"
 #include "support/scripted_prompts.h"
 #include "support/test_database.h"
+#include "support/titled_room.h"
 
 #include <gtest/gtest.h>
 
@@ -88,7 +89,7 @@ TEST_P(BrowserTest, TheListShowsTheCompanysCustomersNewestFirstWithTheirSummary)
     done.enddate = QDateTime::currentDateTime().addDays(3);
     done.designdate = QDateTime(QDate(2024, 5, 6), QTime(0, 0));
     const qint32 first = store.insertCustomer(done);
-    store.insertRoom(RoomRecord{-1, first, QStringLiteral("客厅")});
+    store.insertRoom(titledRoom(first, QStringLiteral("客厅")));
     CustomerRecord past = done;
     past.name = QStringLiteral("乙");
     past.enddate = QDateTime::currentDateTime().addDays(-3);
@@ -102,7 +103,7 @@ TEST_P(BrowserTest, TheListShowsTheCompanysCustomersNewestFirstWithTheirSummary)
     CustomerRecord foreign = done;
     foreign.compid = OtherCompany;
     foreign.name = QStringLiteral("外");
-    store.insertRoom(RoomRecord{-1, store.insertCustomer(foreign), QStringLiteral("厨房")});
+    store.insertRoom(titledRoom(store.insertCustomer(foreign), QStringLiteral("厨房")));
 
     browser.showAll();
     // 100.25 + 100.25 + 100 = 300.5, which rounds to the even 300.
@@ -190,7 +191,7 @@ TEST_P(BrowserTest, SelectingACustomerShowsItsRoomsAndItsSummaryByCategory) {
          otherrec{31, 3, QStringLiteral("吊杆"), QStringLiteral("根"), -1, 4, 1.25},
          otherrec{32, 3, QStringLiteral("螺丝"), QStringLiteral("包"), 4, 4, 2.25}});
     const qint32 id = store.insertCustomer(r);
-    const qint32 kitchen = store.insertRoom(RoomRecord{-1, id, QStringLiteral("厨房"), 2});
+    const qint32 kitchen = store.insertRoom(titledRoom(id, QStringLiteral("厨房"), 2));
 
     browser.select(id);
     EXPECT_EQ(browser.billLines().size(), 2);

@@ -6,6 +6,7 @@
 #include "store/customer_browser.h"
 #include "store/customer_store.h"
 #include "support/scripted_prompts.h"
+#include "support/titled_room.h"
 #include "ui/main_actions.h"
 #include "ui/program_start.h"
 #include "ui/room_preview.h"
@@ -148,7 +149,7 @@ TEST(CustomerBrowserWindow, ARoomIsPreviewedRenamedAndImportedAndACustomerOpened
                                     {},
                                     picture::encodeJpeg(design)});
         customer.compid = 8;
-        store.insertRoom(RoomRecord{-1, store.insertCustomer(customer), QStringLiteral("外")});
+        store.insertRoom(titledRoom(store.insertCustomer(customer), QStringLiteral("外")));
     }
     ScriptedPrompts prompts;
     ProgramStart program(staged.path(), &prompts);
