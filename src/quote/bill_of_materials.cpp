@@ -232,7 +232,7 @@ void BillOfMaterials::appendAccessories(int k) {
 }
 
 void BillOfMaterials::setAmountFromTotal() {
-    const double amount = std::trunc(double(discountField_) * grandtotal_ / 100);
+    const double amount = std::trunc(double(project_.customer.zk) * grandtotal_ / 100);
     if (amount != project_.customer.price) {
         project_.customer.price = amount;
         project_.fieldChanged();
@@ -243,7 +243,6 @@ void BillOfMaterials::setAmountFromTotal() {
 }
 
 void BillOfMaterials::discountChanged(int value) {
-    discountField_ = value;
     if (project_.customer.locked) {
         return;
     }
@@ -251,7 +250,7 @@ void BillOfMaterials::discountChanged(int value) {
     setAmountFromTotal();
 }
 
-bool BillOfMaterials::lockToggled(bool down) {
+bool BillOfMaterials::lockToggled(bool down, int shownDiscount) {
     if (down) {
         if (!prompts_.confirm(QStringLiteral("是否锁定该项目金额?"))) {
             return false;
@@ -263,7 +262,7 @@ bool BillOfMaterials::lockToggled(bool down) {
         return false;
     }
     project_.customer.locked = false;
-    project_.customer.zk = discountField_;
+    project_.customer.zk = shownDiscount;
     setAmountFromTotal();
     return true;
 }

@@ -17,7 +17,7 @@ struct Ppdu_id;
 // The bill of materials of the open project: the statistics pass that sums the counted
 // rooms' bill lines into the project's `price_list`, the statistics table built from
 // `price_list`, `other_list` and the accessory parameters, and the project amount from
-// the grand total, the discount and the lock.
+// the grand total, the project's discount and the lock.
 class BillOfMaterials : public ProjectBill {
 public:
     BillOfMaterials(OpenProject& project, Database& library, Prompts& prompts, ProjectView& view);
@@ -48,14 +48,13 @@ public:
     // The price of the bill line with this product id, else of the non-display item.
     std::optional<double> GetIDprice_list(qint32 id) const;
 
-    // The discount field shows `value` (no effect on the project).
-    void setDiscountField(int value) { discountField_ = value; }
     // The user changed the discount field: while unlocked the project takes the
     // discount and the amount follows; while locked nothing changes.
     void discountChanged(int value);
     // The lock button was pressed down (true) or released; asks, and returns whether
-    // the button keeps its new position.
-    bool lockToggled(bool down);
+    // the button keeps its new position. Released, the project takes the discount the
+    // field shows.
+    bool lockToggled(bool down, int shownDiscount);
 
     // The amount was set by a pass, a discount change or an unlock.
     std::function<void()> onAmountChanged;
@@ -72,5 +71,4 @@ private:
     double area_ = 0;
     qint64 shoubian_ = 0;
     double grandtotal_ = 0;
-    int discountField_ = 100;
 };

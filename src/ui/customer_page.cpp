@@ -101,7 +101,6 @@ void CustomerPage::showCustomer() {
     showAmount();
     discount_->setRange(held_.discount.minimum, 100);
     discount_->setValue(c.zk == 0 ? 100 : c.zk);
-    bill_.setDiscountField(discount_->value());
     discountLabel_->setVisible(held_.discount.visible);
     discount_->setVisible(held_.discount.visible);
     showing_ = false;
@@ -117,7 +116,7 @@ void CustomerPage::showAmount() {
 
 // The button keeps its new position only when the question is answered yes.
 void CustomerPage::lockClicked(bool down) {
-    const bool accepted = bill_.lockToggled(down);
+    const bool accepted = bill_.lockToggled(down, discount_->value());
     const QSignalBlocker quiet(lock_);
     lock_->setChecked(accepted ? down : !down);
     amount_->setReadOnly(project_.customer.locked);

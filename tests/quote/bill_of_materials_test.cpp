@@ -188,24 +188,24 @@ TEST_F(BillTest, EdgeTrimMetresRoundHalvesToEven) {
 
 TEST_F(BillTest, TheDiscountSetsTheAmountUnlessTheAmountIsLocked) {
     project->other_list = {item(13, categories[0].id, 1, 555.5)};
-    bill.setDiscountField(90);
+    project->customer.zk = 90;
     bill.total();
     EXPECT_EQ(project->customer.price, 499) << "Trunc(499.95)";
     EXPECT_TRUE(project->edited()) << "the amount field changed";
 
     prompts.answerConfirm(false);
-    EXPECT_FALSE(bill.lockToggled(true)) << "no: the button springs back";
+    EXPECT_FALSE(bill.lockToggled(true, 50)) << "no: the button springs back";
     EXPECT_FALSE(project->customer.locked);
     prompts.answerConfirm(true);
-    EXPECT_TRUE(bill.lockToggled(true));
+    EXPECT_TRUE(bill.lockToggled(true, 50));
     bill.discountChanged(50);
     project->other_list = {item(13, categories[0].id, 2, 555.5)};
     bill.total();
     EXPECT_EQ(project->customer.price, 499) << "locked";
-    EXPECT_EQ(project->customer.zk, 100) << "a change while locked is ignored";
+    EXPECT_EQ(project->customer.zk, 90) << "a change while locked is ignored";
 
     prompts.answerConfirm(true);
-    EXPECT_TRUE(bill.lockToggled(false));
+    EXPECT_TRUE(bill.lockToggled(false, 50));
     EXPECT_EQ(project->customer.zk, 50) << "the field's value becomes the project's";
     EXPECT_EQ(project->customer.price, 555);
     EXPECT_EQ(
