@@ -4,6 +4,7 @@
 #include "quote/customer_defaults.h"
 #include "quote/held_settings.h"
 #include "quote/project_number.h"
+#include "store/area_names.h"
 #include "store/customer_store.h"
 
 QString nextProjectNumber(const HeldSettings& held) {
@@ -26,9 +27,9 @@ qint32 createCustomer(CustomerStore& store, HeldSettings& held, SetupFile& setup
     row.smonth = form.smonth;
     row.sday = form.sday;
     row.memo = form.memo;
-    row.areaId = store.areaId(form.areaTitle);
     row.worker = store.workerId(form.workerName);
     Transaction transaction(store.database());
+    row.areaId = areaNamed(store, form.areaTitle);
     row.proid = takeProjectNumber(store, held);
     const qint32 id = store.insertCustomer(row);
     transaction.commit();

@@ -13,7 +13,8 @@ struct HeldSettings;
 QString nextProjectNumber(const HeldSettings& held);
 
 // Stores a customer filled in on the customer details form: the form's fields (area and
-// handler by name), the company, the next project number (takeProjectNumber) and the
-// settings' project defaults. Returns the new id. Engine errors are thrown (DatabaseError).
+// handler by name; an area name the store does not know yet becomes a new area), the company, the
+// next project number (takeProjectNumber) and the settings' project defaults. Returns the new id.
+// Engine errors are thrown (DatabaseError).
 qint32 createCustomer(CustomerStore& store, HeldSettings& held, SetupFile& setup,
                       const CustomerRecord& form);

@@ -13,6 +13,8 @@
 namespace {
 
 const QString Blank = QStringLiteral("    ");
+// The area entry of a customer without area.
+const QString NoArea = QStringLiteral("（无）");
 
 QDate shownDate(const QDateTime& stored) {
     return stored.isValid() && stored.date().year() > 1899 ? stored.date() : zeroDate().date();
@@ -22,10 +24,10 @@ QDateTime storedDate(const QDateEdit* field) {
     return QDateTime(field->date(), QTime(0, 0));
 }
 
-void fillChoices(QComboBox* box, const QStringList& names) {
+void fillChoices(QComboBox* box, const QString& none, const QStringList& names) {
     const QString current = box->currentText();
     box->clear();
-    box->addItem(Blank);
+    box->addItem(none);
     for (const QString& name : names) {
         if (name.trimmed().isEmpty()) {
             continue;
@@ -112,9 +114,9 @@ CustomerFields::CustomerFields(QWidget* parent) : QWidget(parent) {
         connect(box, &QComboBox::currentIndexChanged, this, [this] { changed(); });
     }
     connect(memo_, &QPlainTextEdit::textChanged, this, [this] { changed(); });
-    connect(area_, &QComboBox::textActivated, this, [this](const QString& text) {
+    connect(area_, &QComboBox::textActivated, this, [this] {
         if (!showing_ && onAreaChosen) {
-            onAreaChosen(text);
+            onAreaChosen(areaTitle());
         }
     });
     connect(handler_, &QComboBox::textActivated, this, [this](const QString& text) {
@@ -151,8 +153,8 @@ void CustomerFields::changed() {
 
 void CustomerFields::setChoices(const QStringList& areas, const QStringList& handlers) {
     showing_ = true;
-    fillChoices(area_, areas);
-    fillChoices(handler_, handlers);
+    fillChoices(area_, NoArea, areas);
+    fillChoices(handler_, Blank, handlers);
     showing_ = false;
 }
 
@@ -178,6 +180,20 @@ void CustomerFields::show(const CustomerRecord& r) {
     showing_ = false;
 }
 
+void CustomerFields::setAreaEditable(bool editable) {
+    area_->setEditable(editable);
+    area_->setInsertPolicy(QComboBox::NoInsert);
+}
+
+bool CustomerFields::offersArea(const QString& title) const {
+    return title.trimmed().isEmpty() || area_->findText(title.trimmed()) >= 0;
+}
+
+QString CustomerFields::areaTitle() const {
+    const QString title = area_->currentText().trimmed();
+    return title == NoArea ? QString() : title;
+}
+
 void CustomerFields::read(CustomerRecord& r) const {
     r.name = name_->text().trimmed();
     r.sex = sex_->currentIndex() == 0;
@@ -185,7 +201,7 @@ void CustomerFields::read(CustomerRecord& r) const {
     r.sday = day_->currentIndex();
     r.work = work_->text().trimmed();
     r.addr = addr_->text().trimmed();
-    r.areaTitle = area_->currentText().trimmed();
+    r.areaTitle = areaTitle();
     r.tele = tele_->text().trimmed();
     r.tele2 = tele2_->text().trimmed();
     r.fax = fax_->text().trimmed();

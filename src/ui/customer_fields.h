@@ -18,8 +18,12 @@ class CustomerFields : public QWidget {
 public:
     explicit CustomerFields(QWidget* parent = nullptr);
 
-    // The area and handler boxes: a blank entry, then the names.
+    // The area and handler boxes: "（无）" and a blank entry, then the names.
     void setChoices(const QStringList& areas, const QStringList& handlers);
+    // Whether a new area name can be typed into the area box.
+    void setAreaEditable(bool editable);
+    // Whether the area box offers the area of this name ("" is "（无）").
+    bool offersArea(const QString& title) const;
     // Shows the record; no change is reported meanwhile.
     void show(const CustomerRecord& record);
     // Copies the fields into the record (area and handler by name only).
@@ -36,6 +40,8 @@ private:
     QLineEdit* addLine(const char* objectName);
     QDateEdit* addDate(const char* objectName);
     void changed();
+    // The chosen or typed area; empty for "（无）".
+    QString areaTitle() const;
 
     QLineEdit* name_ = nullptr;
     QComboBox* sex_ = nullptr;

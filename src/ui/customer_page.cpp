@@ -12,11 +12,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
+#include <QMainWindow>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableView>
+#include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
+
+#include <utility>
 
 CustomerPage::CustomerPage(OpenProject& project, BillOfMaterials& bill, const HeldSettings& held,
                            QWidget* parent)
@@ -34,7 +39,11 @@ CustomerPage::CustomerPage(OpenProject& project, BillOfMaterials& bill, const He
     discount_ = new QSpinBox(this);
     discount_->setObjectName(QStringLiteral("zk"));
     discount_->setSuffix(QStringLiteral("%"));
-    lock_ = new QPushButton(QStringLiteral("锁定金额"), this);
+    // A discount below the lowest allowed becomes the lowest, not the one before.
+    discount_->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    // A tool button: skins draw its checked state, so the lock shows as pressed.
+    lock_ = new QToolButton(this);
+    lock_->setText(QStringLiteral("锁定金额"));
     lock_->setObjectName(QStringLiteral("lockAmount"));
     lock_->setCheckable(true);
     money->addWidget(new QLabel(QStringLiteral("项目金额："), this));
@@ -80,7 +89,10 @@ CustomerPage::CustomerPage(OpenProject& project, BillOfMaterials& bill, const He
             bill_.discountChanged(value);
         }
     });
-    connect(lock_, &QPushButton::clicked, this, [this](bool down) { lockClicked(down); });
+    connect(discount_->findChild<QLineEdit*>(), &QLineEdit::textEdited, this,
+            [this](const QString& text) { typedDiscount_ = text; });
+    connect(discount_, &QSpinBox::editingFinished, this, [this] { discountTyped(); });
+    connect(lock_, &QToolButton::clicked, this, [this](bool down) { lockClicked(down); });
     bill_.onAmountChanged = [this] { showAmount(); };
     connect(roomChecks_, &QListWidget::itemChanged, this, [this] {
         if (!showing_) {
@@ -99,11 +111,40 @@ void CustomerPage::showCustomer() {
     number_->setText(QStringLiteral("项目编号:") + c.proid);
     fields_->show(c);
     showAmount();
+    showing_ = false;
+    showDiscount();
+}
+
+void CustomerPage::showDiscount() {
+    const CustomerRecord& c = project_.customer;
+    const bool wasShowing = std::exchange(showing_, true);
     discount_->setRange(held_.discount.minimum, 100);
     discount_->setValue(c.zk == 0 ? 100 : c.zk);
     discountLabel_->setVisible(held_.discount.visible);
     discount_->setVisible(held_.discount.visible);
-    showing_ = false;
+    showing_ = wasShowing;
+}
+
+bool CustomerPage::offersArea(const QString& title) const {
+    return fields_->offersArea(title);
+}
+
+void CustomerPage::discountTyped() {
+    const QString typed = std::exchange(typedDiscount_, QString());
+    bool number = false;
+    const int value = QString(typed).remove(u'%').trimmed().toInt(&number);
+    if (number && value < discount_->minimum()) {
+        notice(QStringLiteral("折扣不能低于最低折扣%1%，已改为%1%").arg(discount_->minimum()));
+    }
+}
+
+// In the main window's status bar; elsewhere beside the discount field.
+void CustomerPage::notice(const QString& text) {
+    if (auto* main = qobject_cast<QMainWindow*>(window())) {
+        main->statusBar()->showMessage(text, 10000);
+    } else {
+        QToolTip::showText(discount_->mapToGlobal(QPoint()), text, discount_);
+    }
 }
 
 void CustomerPage::showAmount() {

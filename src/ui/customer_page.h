@@ -10,8 +10,8 @@ class OpenProject;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 class QSpinBox;
+class QToolButton;
 class QTableView;
 class QVBoxLayout;
 struct HeldSettings;
@@ -27,6 +27,11 @@ public:
     void setChoices(const QStringList& areas, const QStringList& handlers);
     // Shows the project's customer again.
     void showCustomer();
+    // The discount field as the settings have it (shown or not, lowest value) with the
+    // project's discount.
+    void showDiscount();
+    // Whether the area box offers the area of this name.
+    bool offersArea(const QString& title) const;
     // One entry per room, checked when it takes part in the statistics.
     void fillRoomChecks();
 
@@ -41,6 +46,9 @@ private:
     void roomChecksClicked();
     void showAmount();
     void lockClicked(bool down);
+    // A discount typed below the lowest allowed one has become the lowest: says so.
+    void discountTyped();
+    void notice(const QString& text);
 
     OpenProject& project_;
     BillOfMaterials& bill_;
@@ -50,8 +58,10 @@ private:
     QLineEdit* amount_;
     QLabel* discountLabel_;
     QSpinBox* discount_;
-    QPushButton* lock_;
+    QToolButton* lock_;
     QListWidget* roomChecks_;
     QTableView* table_;
     bool showing_ = false;
+    // The discount as last typed into the field, before the field corrects it.
+    QString typedDiscount_;
 };

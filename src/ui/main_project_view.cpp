@@ -6,6 +6,7 @@
 #include "ui/customer_page.h"
 #include "ui/design_statistics_panel.h"
 #include "ui/main_actions.h"
+#include "ui/main_maintenance.h"
 #include "ui/room_canvas_widget.h"
 #include "ui/tmainfm.h"
 
@@ -69,9 +70,17 @@ void MainProjectView::activate(int index) {
 
 void MainProjectView::customerChanged() {
     // The open project shows its first, empty customer before the page exists.
-    if (window_.customerPage_) {
-        window_.customerPage_->showCustomer();
+    CustomerPage* page = window_.customerPage_;
+    if (!page) {
+        return;
     }
+    // An area made since the lists were read (a new customer's, an imported one's).
+    if (window_.maintenance_ && !page->offersArea(window_.project_->customer.areaTitle)) {
+        window_.maintenance_->reloadNameLists();
+    }
+    page->showCustomer();
+    // The rooms of the project before: a new customer starts without them.
+    page->fillRoomChecks();
 }
 
 void MainProjectView::editedChanged(bool edited) {

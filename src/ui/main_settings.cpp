@@ -4,6 +4,7 @@
 #include "quote/open_project.h"
 #include "quote/setup_form.h"
 #include "quote/startup_session.h"
+#include "ui/customer_page.h"
 #include "ui/product_picker_panel.h"
 #include "ui/tmainfm.h"
 #include "ui/tnewroomfm.h"
@@ -12,6 +13,8 @@
 
 void Tmainfm::settingsPushed() {
     fixedLength_->setValue(session_.held().glen);
+    // The discount field shows or hides at once when the default discount changes.
+    customerPage_->showDiscount();
     // The statuses shown and the catalogue may have changed.
     picker_->useSettings(session_.held());
     // The new-room window starts from the settings just read.

@@ -5,6 +5,7 @@
 #include "quote/customer_defaults.h"
 #include "quote/new_customer.h"
 #include "quote/startup_session.h"
+#include "store/area_names.h"
 #include "store/customer_browser.h"
 #include "store/customer_store.h"
 #include "store/customer_workbook.h"
@@ -50,7 +51,7 @@ void TUserFM::editCustomer() {
     if (!edited) {
         return;
     }
-    edited->areaId = store_.areaId(edited->areaTitle);
+    edited->areaId = areaNamed(store_, edited->areaTitle);
     edited->worker = store_.workerId(edited->workerName);
     if (!store_.updateCustomer(*edited)) {
         // Another seat saved the customer while the form was open.

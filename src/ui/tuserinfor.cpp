@@ -14,6 +14,7 @@ Tuserinfor::Tuserinfor(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     heading_ = dialog_parts::heading(this, QStringLiteral("项目编号:"));
     fields_ = new CustomerFields(this);
+    fields_->setAreaEditable(true);
     layout->addWidget(heading_);
     layout->addWidget(fields_);
     dialog_parts::addButtons(*this);
