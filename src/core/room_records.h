@@ -18,6 +18,14 @@ enum class Outcome {
     Corrupt, // a length, count or size that cannot be: shown with the reader's message
 };
 
+// Whether a stored count or length can describe a record at all: not when negative, nor
+// from 2^28 on, where the fields it announces would fill gigabytes that no stream holds.
+// Such a value is corrupt, as one that cannot be allocated; a count that merely reaches
+// past the bytes left is an early end.
+constexpr bool holdable(qint64 count) {
+    return count >= 0 && count < (qint64(1) << 28);
+}
+
 // The record is valid when the end marker follows its last field.
 Outcome readEndMarker(ByteReader& in);
 

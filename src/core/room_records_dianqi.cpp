@@ -13,7 +13,7 @@ Outcome readObjects(ByteReader& in, TRoom_OBJ& room) {
     if (!in.read(count)) {
         return Outcome::Invalid;
     }
-    if (count < 0) {
+    if (!room_records::holdable(count)) {
         return Outcome::Corrupt;
     }
     for (qint32 i = 0; i < count; ++i) {

@@ -78,7 +78,10 @@ Outcome readStrips(ByteReader& in, TRoom_OBJ& room, Axis axis) {
     if (const Outcome sizes = readSizes(in, room, axis); sizes != Outcome::Valid) {
         return sizes;
     }
-    if (first <= last && (first < 1 || last > TRoom_OBJ::LastCell)) {
+    // The entries from first to last: as many as a count, and all within the grid.
+    const qint64 count = qint64(last) - first + 1;
+    if (!room_records::holdable(count) ||
+        (count > 0 && (first < 1 || last > TRoom_OBJ::LastCell))) {
         return Outcome::Corrupt;
     }
     // Entry by entry: a stream cut inside them keeps those read before the cut.

@@ -19,14 +19,14 @@ Outcome readOutline(ByteReader& in, troom_Wall& wall) {
     if (!in.read(nameLength)) {
         return Outcome::Invalid;
     }
-    if (nameLength < 0) {
+    if (!room_records::holdable(nameLength)) {
         return Outcome::Corrupt;
     }
     qint32 count = 0;
     if (!in.skip(nameLength) || !in.skip(Int32Size) || !in.read(count)) {
         return Outcome::Invalid;
     }
-    if (count < 0) {
+    if (!room_records::holdable(count)) {
         return Outcome::Corrupt;
     }
     QList<QPoint> corners;

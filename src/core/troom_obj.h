@@ -165,8 +165,8 @@ public:
     // the room's store row. Read a room in this order: readWall, readKouban, readDianqi.
     // A writer empties the stream and writes from its start; false without a stream. A
     // reader is false without a stream, when the stream ends early or its end marker is
-    // missing, or when it is corrupt (a negative length or count, a size or strip range
-    // outside the grid, a room mode without a layout); only the last shows its message
+    // missing, or when it is corrupt (a length or count negative or from 2^28 on, a size or strip
+    // range outside the grid, a room mode without a layout); only the last shows its message
     // through `prompts`. What was read before stays in the room, down to the corners,
     // strip entries and objects read before a stream's early end.
 

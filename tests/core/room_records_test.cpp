@@ -1,3 +1,4 @@
+#include "core/byte_stream.h"
 #include "core/troom_obj.h"
 
 #include "support/scripted_prompts.h"
@@ -5,6 +6,7 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 #include <utility>
 
@@ -121,7 +123,7 @@ TEST(RoomWallRecord, EndingEarlyIsInvalidWithoutAMessageAndKeepsTheCornersRead) 
 
     // A count beyond the bytes left reads the corners there are: the origin and the
     // marker make a fourth, the fifth is cut.
-    for (const qint32 count : {5, std::numeric_limits<qint32>::max()}) {
+    for (const qint32 count : {5, (1 << 28) - 1}) {
         QByteArray tooMany = KitchenWall;
         qToLittleEndian(count, tooMany.data() + 12);
         EXPECT_FALSE(room->readWall(&tooMany, QStringLiteral("厨房"), 0)) << count;
@@ -144,9 +146,10 @@ TEST(RoomWallRecord, EndingEarlyIsInvalidWithoutAMessageAndKeepsTheCornersRead) 
     EXPECT_TRUE(prompts.messages().isEmpty());
 }
 
-TEST(RoomWallRecord, NegativeLengthsAreErrors) {
+TEST(RoomWallRecord, LengthsNoStreamHoldsAreErrors) {
     for (const qsizetype at : {0, 12}) { // the name length, the corner count
-        for (const qint32 length : {-1, std::numeric_limits<qint32>::min()}) {
+        for (const qint32 length : {-1, std::numeric_limits<qint32>::min(), 1 << 28,
+                                    std::numeric_limits<qint32>::max()}) {
             QByteArray bytes = KitchenWall;
             qToLittleEndian(length, bytes.data() + at);
             ScriptedPrompts prompts;
@@ -244,7 +247,7 @@ TEST(RoomDianqiRecord, EarlyEndsKeepTheObjectsReadAndNegativeCountsAreErrors) {
         }
     }
     // A count beyond the bytes left: the end marker starts a third object, which is cut.
-    for (const qint32 count : {3, std::numeric_limits<qint32>::max()}) {
+    for (const qint32 count : {3, (1 << 28) - 1}) {
         room->objects.clear();
         QByteArray bytes = TwoObjects;
         qToLittleEndian(count, bytes.data());
@@ -343,5 +346,64 @@ TEST(RoomRecords, EveryModeReloadsAsItWasSaved) {
         EXPECT_EQ(again.wall, saved.wall) << mode;
         EXPECT_EQ(again.panels, saved.panels) << mode;
         EXPECT_EQ(again.objects, saved.objects) << mode;
+    }
+}
+
+namespace {
+
+// A record of strips along the columns 1..last on the default grid, without entries: the
+// stream ends where the first entry would be.
+QByteArray stripRangeTo(qint32 last) {
+    QByteArray bytes;
+    ByteWriter out(bytes);
+    out.write(qint32(1));
+    out.write(last);
+    for (int i = 0; i < TRoom_OBJ::GridSide; ++i) {
+        out.write(qint32(i == 0 ? 0 : 300));
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST(RoomRecords, CountsNoStreamCanHoldShowTheReadersMessageAndEarlyEndsStaySilent) {
+    struct Kind {
+        const char* name;
+        int mode;
+        QString message;
+        std::function<QByteArray(qint32)> withCount;
+        std::function<bool(TRoom_OBJ&, const QByteArray&)> read;
+    };
+    const auto countAt = [](const QByteArray& record, qsizetype at) {
+        return [record, at](qint32 count) {
+            QByteArray bytes = record;
+            qToLittleEndian(count, bytes.data() + at);
+            return bytes;
+        };
+    };
+    const Kind kinds[] = {
+        {"corners", SquarePanelRoom, WallError, countAt(KitchenWall, 12),
+         [](TRoom_OBJ& room, const QByteArray& bytes) {
+             return room.readWall(&bytes, QStringLiteral("厨房"), SquarePanelRoom);
+         }},
+        {"strip entries", StripsAlongColumns, QStringLiteral("扣板信息读取错误!"), stripRangeTo,
+         [](TRoom_OBJ& room, const QByteArray& bytes) { return room.readKouban(&bytes); }},
+        {"objects", SquarePanelRoom, ObjectError, countAt(TwoObjects, 0),
+         [](TRoom_OBJ& room, const QByteArray& bytes) { return room.readDianqi(&bytes); }},
+    };
+    struct Count {
+        qint32 value;
+        bool shown; // for the corners and objects; strips beyond the grid are shown as well
+    };
+    const Count counts[] = {{-1, true}, {1 << 28, true}, {(1 << 28) - 1, false}};
+    for (const Kind& kind : kinds) {
+        for (const Count& count : counts) {
+            ScriptedPrompts prompts;
+            auto room = makeRoom(prompts, kind.mode);
+            EXPECT_FALSE(kind.read(*room, kind.withCount(count.value)));
+            const bool shown = count.shown || kind.mode == StripsAlongColumns;
+            EXPECT_EQ(prompts.messages(), shown ? QStringList{kind.message} : QStringList{})
+                << kind.name << " " << count.value;
+        }
     }
 }
