@@ -23,11 +23,19 @@ void TRoom_OBJ::recordStep() {
         undoPosition = int(undoList.size()) - 1;
         roomChanged = false;
         canRedo = false;
-        canUndo = true;
+        canUndo = undoPosition > 0;
         notifyHost();
     } catch (...) {
         // A step that cannot be kept (out of memory) leaves the history as it got.
     }
+}
+
+void TRoom_OBJ::startHistory() {
+    undoList.clear();
+    undoPosition = -1;
+    canUndo = false;
+    canRedo = false;
+    recordStep();
 }
 
 void TRoom_OBJ::undo() {

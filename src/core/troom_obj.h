@@ -199,6 +199,10 @@ public:
 
     // Records one undo step after a completed edit.
     void recordStep();
+    // Drops the history and records the room as it is now as its only snapshot: the state
+    // that undo comes back to after a room was created, read, copied or imported. Nothing
+    // to undo or redo after it.
+    void startHistory();
 
     // --- Undo, redo, flip and rotate (src/core/room_undo*.cpp, room_history.cpp and
     // src/core/room_transform*.cpp).

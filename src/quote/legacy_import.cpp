@@ -197,6 +197,7 @@ void buildProject(const LegacyImport::Context& c, const v5_design::Design& d,
     room.editMode = EditDesign;
     room.setTool(DesignViewTool);
     room.recount();
+    room.startHistory();
     room.roomModified = false;
     c.view.customerChanged();
     project.setRoomProjectedited(false);

@@ -73,6 +73,7 @@ TRoom_OBJ& OpenProject::loadRoom(const RoomRecord& row, qint32 entryId) {
     room.readKouban(&row.roomKouban);
     room.readDianqi(&row.roomDianqi);
     room.minimumCoverage = std::max(customer.ming, 5);
+    room.startHistory();
     if (entryId >= 0) {
         storedDigests_[&room] = roomDigest(room);
     }

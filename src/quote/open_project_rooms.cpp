@@ -46,6 +46,7 @@ bool OpenProject::copyRoom(int index) {
     copy.setTool(source.tool);
     copy.paint();
     copy.recount();
+    copy.startHistory();
     if (!read) {
         prompts_.message(QStringLiteral("复制房间错误!"));
     }

@@ -217,9 +217,7 @@ bool Tmainfm::FormCreate() {
         active_->editMode = EditAdjustWalls;
         active_->setTool(ToolDrawWalls);
         // Nothing to undo yet, as after the new-room command.
-        active_->recordStep();
-        active_->canUndo = false;
-        active_->canRedo = false;
+        active_->startHistory();
         (*actions_)[QStringLiteral("N70")]->setChecked(true);
         refreshWorkspace();
     } else {
@@ -373,9 +371,7 @@ void Tmainfm::wireRoomCommands() {
         active_->editMode = EditAdjustWalls;
         active_->setTool(withWalls ? ToolEditWalls : ToolDrawWalls);
         (*actions_)[QString::fromUtf8(withWalls ? "N9" : "N70")]->setChecked(true);
-        active_->recordStep();
-        active_->canUndo = false;
-        active_->canRedo = false;
+        active_->startHistory();
         active_->roomModified = true;
         project_->setRoomProjectedited(true);
         active_->paint();

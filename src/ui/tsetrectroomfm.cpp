@@ -20,7 +20,7 @@ TSETRECTROOMFM::TSETRECTROOMFM(QWidget* parent) : QDialog(parent) {
     form->addRow(QStringLiteral("宽(厘米)："), width_);
     form->addRow(QStringLiteral("高(厘米)："), height_);
     layout->addLayout(form);
-    dialog_parts::addButtons(*this);
+    dialog_parts::refuseOutOfRange(*dialog_parts::addButtons(*this), {width_, height_});
 }
 
 QSize TSETRECTROOMFM::values() const {

@@ -244,6 +244,17 @@ TEST_F(LegacyImportTest, CoordinatesAreScaledAndRoundedHalvesToEven) {
             {106 - 6, 106 - 4}, {1906 - 6, 110 - 4}, {1905 - 6, 1904 - 4}, {104 - 6, 1905 - 4}}));
 }
 
+TEST_F(LegacyImportTest, TheImportedRoomStartsItsHistoryWithTheImport) {
+    ASSERT_TRUE(runImport(squareRoom().bytes()));
+    TRoom_OBJ& room = imported();
+    const QList<QPoint> read = room.wall.corners();
+    EXPECT_FALSE(room.canUndo);
+    room.makeRectangle(500, 400);
+    room.undo();
+    EXPECT_EQ(room.wall.corners(), read);
+    EXPECT_FALSE(room.canUndo);
+}
+
 TEST_F(LegacyImportTest, StripRoomsKeepOneStripPerLine) {
     const int strip150 = productOf(KindStrip, 600, 150);
     const int strip200 = productOf(KindStrip, 600, 200);
