@@ -6,6 +6,21 @@
 
 namespace {
 
+// Another seat's open transaction must not hold up the start: the upgrade waits at most
+// this long for a lock.
+constexpr int UpgradeLockWait = 2000;
+
+class LimitedLockWait {
+public:
+    explicit LimitedLockWait(Database& db) : db_(db) { db_.limitLockWait(UpgradeLockWait); }
+    ~LimitedLockWait() { db_.restoreLockWait(); }
+    LimitedLockWait(const LimitedLockWait&) = delete;
+    LimitedLockWait& operator=(const LimitedLockWait&) = delete;
+
+private:
+    Database& db_;
+};
+
 // Adds the columns when `marker` (the group's first member) is missing.
 void addColumnGroup(Database& db, const QString& table, const QString& marker,
                     const QStringList& statements) {
@@ -22,6 +37,7 @@ void addColumnGroup(Database& db, const QString& table, const QString& marker,
 } // namespace
 
 void upgradeCustomerStore(Database& store) {
+    const LimitedLockWait limited(store);
     const QString users = QStringLiteral("userlist");
     // The edge trim price is a decimal value (yuan per metre), so it is stored as real.
     addColumnGroup(
@@ -44,14 +60,28 @@ void upgradeCustomerStore(Database& store) {
     addColumnGroup(
         store, users, QStringLiteral("revision"),
         {QStringLiteral("alter table userlist add column revision integer not null default 0")});
-    CustomerStore(store).ensureIndexes();
+    try {
+        CustomerStore(store).ensureIndexes();
+    } catch (const DatabaseError& e) {
+        // The indexes only speed the lists up: one that another seat's transaction kept
+        // from being made is made at a later start.
+        if (e.cause() != DatabaseError::Cause::Busy) {
+            throw;
+        }
+    }
 }
 
 void upgradeProductLibrary(Database& library) {
     const QString pic = QStringLiteral("pic");
+    const bool cpbhMissing = !library.hasColumn(pic, QStringLiteral("cpbh"));
     const bool picurlMissing = !library.hasColumn(pic, QStringLiteral("picurl"));
+    // A library that has everything is not locked at all.
+    if (!cpbhMissing && !picurlMissing && library.hasIndex(QStringLiteral("pic_title"))) {
+        return;
+    }
+    const LimitedLockWait limited(library);
     Transaction t(library);
-    if (!library.hasColumn(pic, QStringLiteral("cpbh"))) {
+    if (cpbhMissing) {
         library.exec(QStringLiteral("alter table pic add column cpbh varchar(12)"));
     }
     if (picurlMissing) {

@@ -46,7 +46,10 @@ bool openServerStore(Database& db, ServerSettings server, QString* error) {
 }
 
 StartupSession::StartupSession(QString programFolder)
-    : folder_(std::move(programFolder)), setup_(folder_ + QStringLiteral("/setup.ini")) {}
+    : folder_(std::move(programFolder)), setup_(folder_ + QStringLiteral("/setup.ini")) {
+    library_.setSubject(QStringLiteral("产品库"));
+    store_.setSubject(QStringLiteral("客户库"));
+}
 
 bool StartupSession::initDB(Prompts& prompts, const std::function<void()>& fillPicker) {
     held_.readStartGroup(setup_);
@@ -82,15 +85,19 @@ bool StartupSession::openDatabases(Prompts& prompts) {
         if (openServerStore(store_, choice.settings, &error)) {
             return true;
         }
-        if (!prompts.confirm(QStringLiteral("无法连接客户库服务器 ") +
-                             serverCaption(choice.settings) + QStringLiteral(":\n") + error +
-                             QStringLiteral("\n是否使用本机客户库继续?"))) {
+        if (!prompts.confirm(error + QStringLiteral("\n是否使用本机客户库继续?"))) {
+            prompts.message(error);
             return false;
         }
     }
     if (!openWithTable(store_, path(QStringLiteral("数据文件/Userdb.data")),
                        QStringLiteral("userlist"))) {
-        prompts.message(QString::fromUtf8(StoreBrokenMessage));
+        // A store another program holds, or one the system does not let us read, is not
+        // broken: the user is told what holds it.
+        const DatabaseError& failure = store_.openFailure();
+        prompts.message(failure.cause() == DatabaseError::Cause::Other
+                            ? QString::fromUtf8(StoreBrokenMessage)
+                            : QString::fromUtf8(failure.what()));
         return false;
     }
     return true;

@@ -236,9 +236,11 @@ std::optional<qint32> importCustomer(CustomerStore& store, qint32 compid, const 
         prompts.message(QStringLiteral("客户项目导入成功!"));
         return id;
     } catch (const DatabaseError& error) {
-        prompts.message(failure(k < file.rooms.size()
-                                    ? QStringLiteral("第%1个房间导入错误!").arg(k + 1)
-                                    : QString::fromUtf8(error.what())));
+        // A store that is busy, read-only or out of reach is not the room's fault.
+        const bool roomFault =
+            k < file.rooms.size() && error.cause() == DatabaseError::Cause::Other;
+        prompts.message(failure(roomFault ? QStringLiteral("第%1个房间导入错误!").arg(k + 1)
+                                          : QString::fromUtf8(error.what())));
         return std::nullopt;
     }
 }

@@ -212,12 +212,22 @@ void CustomerStore::ensureIndexes() {
         // Holds every column the customer lists select, search, sum and show, so that they
         // read this index instead of the rows with their stored lists. It serves the
         // company condition alone as well, so the older index on it alone goes.
-        db_.exec(QStringLiteral(
-            "create index if not exists userlist_browse on userlist (Compid, id, proid, name, "
-            "tele, tele2, addr, AREAID, price, designdate, enddate)"));
-        db_.exec(QStringLiteral("drop index if exists userlist_company"));
+        createIndexWhenMissing(
+            QStringLiteral("userlist_browse"),
+            QStringLiteral("create index userlist_browse on userlist (Compid, id, proid, name, "
+                           "tele, tele2, addr, AREAID, price, designdate, enddate)"));
+        if (db_.hasIndex(QStringLiteral("userlist_company"))) {
+            db_.exec(QStringLiteral("drop index userlist_company"));
+        }
     }
     if (db_.hasColumn(QStringLiteral("roomlist"), QStringLiteral("UserId"))) {
-        db_.exec(QStringLiteral("create index if not exists roomlist_user on roomlist (UserId)"));
+        createIndexWhenMissing(QStringLiteral("roomlist_user"),
+                               QStringLiteral("create index roomlist_user on roomlist (UserId)"));
+    }
+}
+
+void CustomerStore::createIndexWhenMissing(const QString& name, const QString& sql) {
+    if (!db_.hasIndex(name)) {
+        db_.exec(sql);
     }
 }

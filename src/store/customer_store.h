@@ -86,9 +86,12 @@ public:
     // counter is locked, so that no two connections ever take the same number.
     int drawProjectNumber(int first);
 
-    // The indexes the statements filter by; created when missing.
+    // The indexes the statements filter by; created when the catalogue lacks them, so
+    // that a store which has them takes no lock for it.
     void ensureIndexes();
 
 private:
+    void createIndexWhenMissing(const QString& name, const QString& sql);
+
     Database& db_;
 };

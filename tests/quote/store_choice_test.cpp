@@ -46,7 +46,7 @@ TEST(StoreChoice, AnUnreachableServerIsNamedAndTheLocalFileIsOffered) {
         ASSERT_FALSE(prompts.shown.isEmpty());
         EXPECT_TRUE(
             prompts.shown.first().startsWith(QStringLiteral("confirm:无法连接客户库服务器 ") +
-                                             home.file("no-server-here:5433/dealer:")))
+                                             home.file("no-server-here:5433: 服务器拒绝连接")))
             << qPrintable(prompts.shown.first());
         EXPECT_TRUE(prompts.shown.first().endsWith(QStringLiteral("是否使用本机客户库继续?")));
         EXPECT_EQ(session.store().isOpen() && !session.store().isServer(), useLocal);
