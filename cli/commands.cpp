@@ -132,6 +132,11 @@ bool importFile(const Invocation& run, BatchSession& session, QTextStream& out) 
 bool backup(const Invocation& run, BatchSession& session, QTextStream& out) {
     const QString folder = absolute(run.arguments.first());
     if (!session.maintenance().backup(folder)) {
+        // Every other failure says why; the question whether to replace a backup is
+        // declined on the command line.
+        if (session.prompts().messages.isEmpty()) {
+            session.prompts().message(QStringLiteral("文件夹中已有备份,没有替换: ") + folder);
+        }
         return false;
     }
     session.startup().setup().write(setup::backup, QDate::currentDate());

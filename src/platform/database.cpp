@@ -3,11 +3,8 @@
 #include "platform/database_problem.h"
 
 #include <QFileInfo>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
-
-#include <libpq-fe.h>
 
 #include <atomic>
 
@@ -65,21 +62,6 @@ DatabaseError::Cause serverCause(const QSqlError& error) {
         }
     }
     return DatabaseError::Cause::Other;
-}
-
-void ignoreNotice(void*, const char*) {}
-
-// The client library prints on standard error what the server says outside a statement,
-// such as the "FATAL: terminating connection" of a server that ends the session. The
-// statement that then fails reports it in the user's words instead.
-void silenceNotices(const QSqlDatabase& db) {
-    const QVariant handle = db.driver()->handle();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "PGconn*") == 0) {
-        PGconn* connection = *static_cast<PGconn* const*>(handle.constData());
-        if (connection) {
-            PQsetNoticeProcessor(connection, ignoreNotice, nullptr);
-        }
-    }
 }
 
 // The driver's text without Qt's prefix line ("QPSQL: Unable to create query") and on
@@ -213,7 +195,6 @@ bool Database::openServer(const ServerSettings& server, QString* error) {
         return failOpen(db_.lastError(), error);
     }
     server_ = true;
-    silenceNotices(db_);
     // Notices ("table does not exist, skipping") are no news to the program. A setting
     // cannot be a prepared statement.
     QSqlQuery(db_).exec(QStringLiteral("set client_min_messages to warning"));
@@ -310,7 +291,12 @@ void Database::limitLockWait(int milliseconds) {
 }
 
 void Database::restoreLockWait() {
-    limitLockWait(server_ ? 0 : FileLockWait);
+    if (server_) {
+        // The server's own setting, as the administrator may have made it.
+        QSqlQuery(db_).exec(QStringLiteral("reset lock_timeout"));
+    } else {
+        limitLockWait(FileLockWait);
+    }
 }
 
 QString Database::containsCondition(const QString& column) const {

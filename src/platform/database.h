@@ -106,8 +106,8 @@ public:
     bool hasIndex(const QString& name);
 
     // How long a statement waits for a lock another connection holds before it fails
-    // as Busy; `restoreLockWait` goes back to the engine's usual wait (five seconds on a
-    // file, as long as it takes on a server). Neither throws.
+    // as Busy; `restoreLockWait` goes back to the usual wait (five seconds on a file, the
+    // server's setting on a server). Neither throws.
     void limitLockWait(int milliseconds);
     void restoreLockWait();
 

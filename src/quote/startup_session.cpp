@@ -92,8 +92,7 @@ bool StartupSession::openDatabases(Prompts& prompts) {
     }
     if (!openWithTable(store_, path(QStringLiteral("数据文件/Userdb.data")),
                        QStringLiteral("userlist"))) {
-        // A store another program holds, or one the system does not let us read, is not
-        // broken: the user is told what holds it.
+        // A store another program holds is not broken: the user is told so.
         const DatabaseError& failure = store_.openFailure();
         prompts.message(failure.cause() == DatabaseError::Cause::Other
                             ? QString::fromUtf8(StoreBrokenMessage)

@@ -1,6 +1,7 @@
 #include "quote/store_settings.h"
 
 #include "platform/database.h"
+#include "platform/database_problem.h"
 #include "platform/password_keeper.h"
 #include "platform/prompts.h"
 #include "quote/startup_session.h"
@@ -9,14 +10,12 @@
 
 namespace store_settings {
 
-void testConnection(ServerSettings server, Prompts& prompts) {
+QString testConnection(ServerSettings server) {
     Database db;
-    QString error;
-    if (db.openServer(password_keeper::withKeptPassword(std::move(server)), &error)) {
-        prompts.message(QStringLiteral("连接成功"));
-    } else {
-        prompts.message(QStringLiteral("连接失败:") + error);
+    if (db.openServer(password_keeper::withKeptPassword(std::move(server)))) {
+        return QStringLiteral("连接成功");
     }
+    return QStringLiteral("连接失败:") + database_problem::connection(db.openFailure().detail());
 }
 
 bool save(SetupFile& setup, const StoreChoice& choice, Prompts& prompts) {
@@ -43,6 +42,7 @@ void upload(const QString& programFolder, ServerSettings server, Prompts& prompt
         return;
     }
     Database db;
+    db.setSubject(QStringLiteral("客户库"));
     QString problem;
     if (!openServerStore(db, std::move(server), &problem)) {
         prompts.message(QStringLiteral("连接失败:") + problem);

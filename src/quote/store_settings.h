@@ -11,8 +11,9 @@ struct StoreChoice;
 // kept one; an empty field keeps it.
 namespace store_settings {
 
-// "测试连接": logs in once with the settings and says whether it worked.
-void testConnection(ServerSettings server, Prompts& prompts);
+// "测试连接": logs in once with the settings and tells whether it worked; why not in
+// the user's words, with the driver's text as detail.
+QString testConnection(ServerSettings server);
 
 // Writes the choice into "setup.ini" and keeps a typed password outside it. The choice
 // takes effect at the next start. False, after telling the user, when not written.

@@ -6,7 +6,11 @@
 #include "store/store_copy.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <filesystem>
 
 namespace {
 
@@ -17,6 +21,68 @@ QString withSeparator(const QString& folder) {
 QString dated(const QString& folder, QDate date) {
     return withSeparator(folder) +
            QStringLiteral("备份文件/%1_%2_%3/").arg(date.year()).arg(date.month()).arg(date.day());
+}
+
+// The name part of the folder a backup is written into before it is complete:
+// "~<backup folder>.backup-XXXXXX" beside the backup folder.
+const QString LeftoverMark = QStringLiteral(".backup-");
+
+QString unwritable(const QString& folder, const QString& detail) {
+    return QStringLiteral("备份文件夹无法写入: ") + QDir::toNativeSeparators(folder) +
+           QStringLiteral(" (") + detail + u')';
+}
+
+bool holdsBackup(const QString& folder) {
+    const QDir dir(folder);
+    return dir.exists(QStringLiteral("Userdb.data")) || dir.exists(QStringLiteral("db.data"));
+}
+
+// What a killed backup left: its unfinished folders beside the backup folder, and the
+// engine's temporary files ("~ACP….tmp" with their journals) in the backup folder itself,
+// where backups used to be written straight.
+void removeLeftovers(const QString& parent, const QString& target) {
+    const QDir beside(parent);
+    for (const QFileInfo& entry :
+         beside.entryInfoList({QStringLiteral("~*") + LeftoverMark + u'*'},
+                              QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        QDir(entry.absoluteFilePath()).removeRecursively();
+    }
+    const QDir folder(target);
+    for (const QString& name :
+         folder.entryList({QStringLiteral("~ACP*.tmp"), QStringLiteral("~ACP*.tmp-journal")},
+                          QDir::Files | QDir::Hidden)) {
+        QFile::remove(folder.filePath(name));
+    }
+}
+
+// Puts the complete backup written into `partial` in the place of `target`: the whole
+// folder when there is none yet, else each file over its older copy (other files of the
+// folder stay).
+void publish(QTemporaryDir& partial, const QString& target) {
+    // A temporary folder is its owner's only; the backup folder is made like its parent.
+    std::error_code ignored;
+    std::filesystem::permissions(
+        partial.path().toStdU16String(),
+        std::filesystem::status(QFileInfo(target).absolutePath().toStdU16String(), ignored)
+            .permissions(),
+        ignored);
+    if (!QFileInfo::exists(target)) {
+        if (QDir().rename(partial.path(), target)) {
+            partial.setAutoRemove(false);
+            return;
+        }
+        QDir().mkpath(target);
+    }
+    const QDir from(partial.path());
+    for (const QString& name : from.entryList(QDir::Files)) {
+        std::error_code failure;
+        std::filesystem::rename(from.filePath(name).toStdU16String(),
+                                QDir(target).filePath(name).toStdU16String(), failure);
+        if (failure) {
+            throw DatabaseError(
+                unwritable(target, QString::fromStdString(failure.message())).toStdString());
+        }
+    }
 }
 
 } // namespace
@@ -43,13 +109,32 @@ DatabaseMaintenance::DatabaseMaintenance(MaintainedDatabase library, MaintainedD
     : library_(std::move(library)), store_(std::move(store)), prompts_(prompts) {}
 
 bool DatabaseMaintenance::backup(const QString& folder) {
-    QDir().mkpath(folder);
+    const QFileInfo target(QDir::cleanPath(folder));
+    const QString parent = target.absolutePath();
+    if (!QDir().mkpath(parent)) {
+        prompts_.message(unwritable(folder, QStringLiteral("无法创建文件夹")));
+        return false;
+    }
+    removeLeftovers(parent, target.absoluteFilePath());
+    if (holdsBackup(target.absoluteFilePath()) &&
+        !prompts_.confirm(QStringLiteral("文件夹中已有备份,是否替换?\n") +
+                          QDir::toNativeSeparators(folder))) {
+        return false;
+    }
+    // Written beside the backup folder and put in its place when complete, so that a backup
+    // that did not finish never looks like one.
+    QTemporaryDir partial(parent + QStringLiteral("/~") + target.fileName() + LeftoverMark +
+                          QStringLiteral("XXXXXX"));
+    if (!partial.isValid()) {
+        prompts_.message(unwritable(folder, partial.errorString()));
+        return false;
+    }
     bool complete = true;
     for (const MaintainedDatabase* database : {&store_, &library_}) {
-        const QString target = withSeparator(folder) + QFileInfo(database->path).fileName();
+        const QString copy = partial.filePath(QFileInfo(database->path).fileName());
         if (database->connection.isServer()) {
             // The server's store becomes a local store file: a backup opens without a server.
-            store_copy::writeLocalFile(database->connection, target);
+            store_copy::writeLocalFile(database->connection, copy);
             continue;
         }
         if (!QFileInfo(database->path).isFile()) {
@@ -58,8 +143,9 @@ bool DatabaseMaintenance::backup(const QString& folder) {
             complete = false;
             continue;
         }
-        database_files::snapshot(database->path, target);
+        database_files::snapshot(database->path, copy, database->connection.subject());
     }
+    publish(partial, target.absoluteFilePath());
     return complete;
 }
 

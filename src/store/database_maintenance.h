@@ -31,10 +31,13 @@ public:
     DatabaseMaintenance(MaintainedDatabase library, MaintainedDatabase store, Prompts& prompts);
 
     // Copies `Userdb.data`, then `db.data`, into the folder (created with its missing
-    // parents), each replacing an earlier copy; a customer store on a server is written
-    // there as a local store file. The connections stay open. A missing
-    // database file is reported and skipped. Returns whether both files were copied;
-    // throws DatabaseError when a copy fails.
+    // parents); a customer store on a server is written there as a local store file.
+    // The copies are written into a folder beside it and put in place only when both are
+    // done; they keep the files' modes. A folder that already holds a backup is replaced
+    // only after asking. What a killed backup left is removed first. The connections
+    // stay open. A missing database file is reported and skipped. Returns whether both
+    // files were copied; false, after telling the user, for a folder that cannot be
+    // written; throws DatabaseError when a copy fails.
     bool backup(const QString& folder);
 
     // Asks, then compacts the library and, when that succeeded, the store (unless it is

@@ -1,11 +1,13 @@
 #include "ui/store_tab.h"
 
+#include "platform/prompts.h"
 #include "quote/setup_file.h"
 #include "quote/store_choice.h"
 #include "quote/store_settings.h"
 
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,12 +58,19 @@ StoreTab::StoreTab(SetupFile& setup, Prompts& prompts, QWidget* parent)
     layout->addStretch();
 
     connect(server_, &QRadioButton::toggled, this, [this] { enableServerFields(); });
-    connect(test, &QPushButton::clicked, this,
-            [this] { store_settings::testConnection(choice().settings, prompts_); });
+    connect(test, &QPushButton::clicked, this, [this] { testConnection(); });
     connect(upload, &QPushButton::clicked, this, [this] {
         store_settings::upload(QFileInfo(setup_.path()).absolutePath(), choice().settings,
                                prompts_);
     });
+}
+
+void StoreTab::testConnection() {
+    // Logging in may take up to the connection timeout; the window cannot answer meanwhile.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString result = store_settings::testConnection(choice().settings);
+    QGuiApplication::restoreOverrideCursor();
+    prompts_.message(result);
 }
 
 void StoreTab::load() {

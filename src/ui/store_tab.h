@@ -19,6 +19,9 @@ public:
     // False, after telling the user, when the choice was not written.
     bool save();
 
+    // "测试连接", with the busy pointer while it logs in.
+    void testConnection();
+
 private:
     StoreChoice choice() const;
     void enableServerFields();

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
 #include <thread>
 
 namespace {
@@ -77,10 +78,19 @@ TEST_F(Maintenance, BackupFoldersAndRepeatedBackupsReplaceTheirCopies) {
 
     ASSERT_TRUE(maintenance.backup(standard));
     EXPECT_EQ(soundCustomerCount(standard + QStringLiteral("Userdb.data")), 1);
+    EXPECT_TRUE(prompts.shown.isEmpty());
     addCustomer(store, QStringLiteral("李四"));
+    // What a backup killed while writing straight into the folder left there.
+    home.write(QStringLiteral("备份文件/2026_12_9/~ACP1a2b3c.tmp"), "partial");
+    home.write(QStringLiteral("备份文件/2026_12_9/~ACP1a2b3c.tmp-journal"), "partial");
+    EXPECT_FALSE(maintenance.backup(standard)) << "declined";
+    EXPECT_EQ(prompts.shown, QStringList{QStringLiteral("confirm:文件夹中已有备份,是否替换?\n") +
+                                         QDir::toNativeSeparators(standard)});
+    EXPECT_EQ(soundCustomerCount(standard + QStringLiteral("Userdb.data")), 1);
+    prompts.answerConfirm(true);
     ASSERT_TRUE(maintenance.backup(standard));
     EXPECT_EQ(soundCustomerCount(standard + QStringLiteral("Userdb.data")), 2)
-        << "the second backup of the day replaces the first";
+        << "the second backup of the day replaces the first once the user agrees";
     Database libraryCopy;
     ASSERT_TRUE(libraryCopy.open(standard + QStringLiteral("db.data")));
     EXPECT_EQ(libraryCopy.scalar(QStringLiteral("select cailiao from cailiao")), "扣板");
@@ -93,7 +103,7 @@ TEST_F(Maintenance, BackupFoldersAndRepeatedBackupsReplaceTheirCopies) {
     EXPECT_EQ(soundCustomerCount(typed + QStringLiteral("/Userdb.data")), 2);
     EXPECT_TRUE(QFile::exists(typed + QStringLiteral("/db.data")));
     EXPECT_FALSE(QFile::exists(typed + QStringLiteral("Userdb.data")));
-    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_EQ(prompts.shown.size(), 2);
     // The program's connections stayed open throughout.
     addCustomer(store, QStringLiteral("王五"));
     EXPECT_EQ(customers(), 3);
@@ -193,12 +203,19 @@ TEST_F(Maintenance, CompactionShrinksBothFilesAndAnAnswerOrAFailureOtherwiseLeav
     rebuilt.exec(QStringLiteral("insert into cailiao (id, cailiao) values (1, '扣板')"));
     rebuilt.close();
     const qint64 libraryFull = QFileInfo(libraryPath).size();
+    const QFileDevice::Permissions shared = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                            QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                            QFileDevice::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(storePath, shared));
     prompts.shown.clear();
     prompts.answerConfirm(true);
     maintenance.compact();
     EXPECT_EQ(prompts.shown,
               QStringList({"confirm:压缩期间请不要关闭本程序", "message:压缩数据库成功"}));
     EXPECT_LT(QFileInfo(storePath).size() * 4, storeBefore.size());
+    EXPECT_EQ(std::filesystem::status(storePath.toStdU16String()).permissions(),
+              std::filesystem::perms(0664))
+        << "the compacted file keeps its mode";
     EXPECT_LT(QFileInfo(libraryPath).size() * 4, libraryFull);
     EXPECT_EQ(customers(), 1);
     EXPECT_EQ(library.scalar(QStringLiteral("select cailiao from cailiao where id = 1")), "扣板");
