@@ -171,6 +171,11 @@ void Tmainfm::buildStatusBar() {
     }
 }
 
+void Tmainfm::showNotice(const QString& text) {
+    constexpr int NoticeMilliseconds = 15000;
+    statusBar()->showMessage(text, NoticeMilliseconds);
+}
+
 // "固定长度": the wall tools' fixed length, kept in the settings at exit.
 void Tmainfm::buildFixedLength() {
     QToolBar* bar = actions_->wallToolBar();
