@@ -21,6 +21,7 @@
 #include "ui/room_canvas_widget.h"
 #include "ui/tnewroomfm.h"
 #include "ui/tsetrectroomfm.h"
+#include "ui/window_geometry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -237,6 +238,7 @@ bool Tmainfm::FormCreate() {
     } else {
         showProjectArea();
     }
+    window_geometry::restore(*this, session_.setup().profile(), QStringLiteral("main"));
     started_ = true;
     return true;
 }
@@ -279,6 +281,7 @@ void Tmainfm::FormDestroy() {
     }
     const HeldSettings& held = session_.held();
     closing_.writeExitSettings(held.glen, held.searchHistory);
+    window_geometry::keep(*this, session_.setup().profile(), QStringLiteral("main"));
 }
 
 void Tmainfm::showStatistics() {
