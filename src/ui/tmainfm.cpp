@@ -20,6 +20,7 @@
 #include "ui/qt_wall_dialogs.h"
 #include "ui/room_canvas_widget.h"
 #include "ui/tnewroomfm.h"
+#include "ui/tool_bar_icons.h"
 #include "ui/tsetrectroomfm.h"
 #include "ui/window_geometry.h"
 
@@ -204,6 +205,7 @@ bool Tmainfm::FormCreate() {
     if (!initDB()) {
         return false;
     }
+    giveToolBarIcons(*actions_, session_.cursors(), *style());
     maintenance_->reloadNameLists();
     project_->edgeTrimReady = true;
     (*actions_)[QStringLiteral("savebt")]->setEnabled(false);
