@@ -65,6 +65,12 @@ bool CustomProductEditor::confirm(Prompts& prompts) const {
         prompts.message(QStringLiteral("名称不能为空！"));
         return false;
     }
+    // A product without a picture gets no row in the manager's grid, where it could
+    // never be edited or deleted again.
+    if (shown_.isNull()) {
+        prompts.message(QStringLiteral("请选择产品图像！"));
+        return false;
+    }
     return true;
 }
 

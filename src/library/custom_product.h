@@ -45,7 +45,8 @@ public:
     // A size number changed: the working bitmap stretched onto the size's pixels.
     void setSize(int widthMm, int heightMm);
 
-    // "确定": false with "名称不能为空！" shown when the trimmed name is empty.
+    // "确定": false with "名称不能为空！" shown when the trimmed name is empty, or with
+    // "请选择产品图像！" when no picture is shown.
     bool confirm(Prompts& prompts) const;
     // The values on confirmation: trimmed texts and the shown picture as a BMP file.
     CustomProductValues result() const;

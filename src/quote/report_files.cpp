@@ -2,9 +2,11 @@
 
 #include "platform/prompts.h"
 #include "platform/safe_file_name.h"
+#include "quote/dealer_logo.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QSaveFile>
 
 namespace report_files {
@@ -60,16 +62,26 @@ bool prepareFolder(const QString& folder, const QString& programFolder, Prompts&
     if (!makeFolder(folder, prompts)) {
         return false;
     }
-    QFile logo(QDir(programFolder).filePath(QStringLiteral("sign.data")));
-    if (!logo.exists()) {
+    const QString copy = QDir(folder).filePath(LogoName);
+    const QString source = dealer_logo::source(programFolder);
+    if (source.isEmpty()) {
+        // A logo left from an earlier page must not stand for one that is gone.
+        QFile::remove(copy);
         return true;
     }
+    QFile logo(source);
     if (!logo.open(QIODevice::ReadOnly)) {
         prompts.message(QStringLiteral("无法读取文件：") +
                         QDir::toNativeSeparators(logo.fileName()));
         return false;
     }
-    return writeWhole(QDir(folder).filePath(QStringLiteral("mivra.bmp")), logo.readAll(), prompts);
+    return writeWhole(copy, logo.readAll(), prompts);
+}
+
+bool hasLogo(const QString& folder) {
+    QImageReader reader(QDir(folder).filePath(LogoName));
+    reader.setDecideFormatFromContent(true);
+    return reader.canRead();
 }
 
 } // namespace report_files

@@ -26,8 +26,15 @@ bool writeWhole(const QString& path, const QByteArray& bytes, Prompts& prompts);
 // Creates `folder` with its missing parents; false, after telling the user, on failure.
 bool makeFolder(const QString& folder, Prompts& prompts);
 
-// Creates `folder` with its missing parents and copies the logo "sign.data" of the
-// program folder into it as "mivra.bmp". False, after telling the user, on failure.
+// The logo's name beside the pages.
+inline const QString LogoName = QStringLiteral("mivra.bmp");
+
+// Creates `folder` with its missing parents and copies the logo of the program folder
+// (the dealer's or the delivered one, see dealer_logo) into it as "mivra.bmp", or removes
+// that file when there is no logo. False, after telling the user, on failure.
 bool prepareFolder(const QString& folder, const QString& programFolder, Prompts& prompts);
+
+// Whether the folder holds a logo a page can show.
+bool hasLogo(const QString& folder);
 
 } // namespace report_files

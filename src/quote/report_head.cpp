@@ -2,6 +2,7 @@
 
 #include "platform/decimal_text.h"
 #include "quote/html_text.h"
+#include "quote/report_files.h"
 #include "store/customer_record.h"
 
 #include <QUrl>
@@ -91,28 +92,34 @@ void ReportWriter::readbaseinfor() {
 }
 
 void ReportWriter::heading() {
+    // No picture at all rather than a broken one where the logo is missing.
+    const QString logo =
+        header_.logo
+            ? QStringLiteral("<a href=\"%1\" target=\"_blank\"><img src=\"%2\" width=\"172\" "
+                             "height=\"60\" border=\"0\" alt=\"\"></a>")
+                  .arg(html::escape(header_.vendorAddress), report_files::LogoName)
+            : QStringLiteral("&nbsp;");
     QString title = header_.dealer.heading;
     if (specialLayout() && header_.mode == ReportMode::DesignDrawings) {
         title = QStringLiteral("集成吊顶配置方案明细单");
     } else if (specialLayout() && header_.mode == ReportMode::Statistics) {
         title = QStringLiteral("集成吊顶工程物料核价表");
     }
-    html_ +=
-        QStringLiteral(
-            "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\">\n"
-            "<tr><td width=\"190\"><a href=\"%1\" target=\"_blank\"><img src=\"mivra.bmp\" "
-            "width=\"172\" height=\"60\" border=\"0\" alt=\"\"></a></td>\n<td>"
-            "<table width=\"80%\" height=\"36\" border=\"0\" cellspacing=\"0\" "
-            "cellpadding=\"0\"><tr><td align=\"center\" class=\"tt01\">%2</td></tr></table>\n"
-            "<table width=\"80%\" height=\"30\" border=\"0\" cellspacing=\"0\" "
-            "cellpadding=\"0\"><tr><td align=\"center\" class=\"tt02\">%3</td></tr></table>"
-            "</td></tr>\n</table>\n"
-            "<table width=\"100%\" height=\"22\" border=\"0\" cellspacing=\"0\" "
-            "cellpadding=\"0\"><tr><td width=\"55%\">&nbsp;</td><td width=\"45%\">项目编号：%4"
-            "</td></tr></table>\n")
-            .arg(html::escape(header_.vendorAddress), html::escape(title),
-                 html::escape(header_.dealer.subHeading), html::escape(header_.customer.proid));
-    sheet_.heading = {QStringLiteral("mivra.bmp"), title, header_.dealer.subHeading,
+    html_ += QStringLiteral(
+                 "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\">\n"
+                 "<tr><td width=\"190\">%1</td>\n<td>"
+                 "<table width=\"80%\" height=\"36\" border=\"0\" cellspacing=\"0\" "
+                 "cellpadding=\"0\"><tr><td align=\"center\" class=\"tt01\">%2</td></tr></table>\n"
+                 "<table width=\"80%\" height=\"30\" border=\"0\" cellspacing=\"0\" "
+                 "cellpadding=\"0\"><tr><td align=\"center\" class=\"tt02\">%3</td></tr></table>"
+                 "</td></tr>\n</table>\n"
+                 "<table width=\"100%\" height=\"22\" border=\"0\" cellspacing=\"0\" "
+                 "cellpadding=\"0\"><tr><td width=\"55%\">&nbsp;</td><td width=\"45%\">项目编号：%4"
+                 "</td></tr></table>\n")
+                 .arg(logo, html::escape(title), html::escape(header_.dealer.subHeading),
+                      html::escape(header_.customer.proid));
+    sheet_.heading = {header_.logo ? report_files::LogoName : QString(), title,
+                      header_.dealer.subHeading,
                       QStringLiteral("项目编号：") + header_.customer.proid};
 }
 

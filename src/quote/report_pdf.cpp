@@ -1,7 +1,6 @@
 // The pages as PDF files and on printers: the same texts and figures as the HTML pages,
 // drawn from the page's sheet, or its markup laid out when the sheet cannot draw it.
 
-#include "platform/default_opener.h"
 #include "platform/prompts.h"
 #include "platform/safe_file_name.h"
 #include "quote/open_project.h"
@@ -69,7 +68,7 @@ QString Reports::exportPdf(ReportMode mode) {
     }
     const QString written = writePdf(mode, file);
     if (!written.isEmpty()) {
-        opener::openWithDefaultHandler(written);
+        openOrTell(written);
     }
     return written;
 }

@@ -32,6 +32,8 @@ struct ReportHeader {
     ReportMode mode = ReportMode::CurrentRoom;
     // Laid out on paper pages rather than shown in a browser.
     bool paper = false;
+    // The page's folder holds the logo; without it the logo's place stays empty.
+    bool logo = false;
 };
 
 // Writes one HTML 4.01 page: the fixed head with heading, project number and customer

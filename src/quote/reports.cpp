@@ -6,6 +6,7 @@
 #include "library/product_library.h"
 #include "platform/default_opener.h"
 #include "platform/picture.h"
+#include "platform/prompts.h"
 #include "quote/bill_of_materials.h"
 #include "quote/export_folder.h"
 #include "quote/held_settings.h"
@@ -28,9 +29,16 @@ bool Reports::pagesAvailable() const {
 QString Reports::print(ReportMode mode, TRoom_OBJ* active) {
     const QString page = writePage(mode, active, printFolder());
     if (!page.isEmpty()) {
-        opener::openWithDefaultHandler(page);
+        openOrTell(page);
     }
     return page;
+}
+
+void Reports::openOrTell(const QString& path) {
+    if (!opener::openWithDefaultHandler(path)) {
+        s_.prompts.message(QStringLiteral("已写入：") + QDir::toNativeSeparators(path) +
+                           QStringLiteral("\n没有找到可以打开它的程序。"));
+    }
 }
 
 bool Reports::pageAvailable(ReportMode mode, TRoom_OBJ* active) {
@@ -49,7 +57,7 @@ QString Reports::exportPage(ReportMode mode, TRoom_OBJ* active) {
     }
     const QString page = writePage(mode, active, folder);
     if (!page.isEmpty()) {
-        opener::openWithDefaultHandler(folder);
+        openOrTell(folder);
     }
     return page;
 }
@@ -84,7 +92,9 @@ std::optional<Reports::ComposedPage> Reports::composePage(ReportMode mode, TRoom
     }
     s_.bill.total();
     ProductLibrary library(s_.library);
-    ReportWriter page(header(mode, paper), library);
+    ReportHeader head = header(mode, paper);
+    head.logo = report_files::hasLogo(folder);
+    ReportWriter page(std::move(head), library);
     page.readbaseinfor();
     bool written = true;
     if (mode == ReportMode::CurrentRoom) {

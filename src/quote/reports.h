@@ -77,6 +77,8 @@ private:
     };
 
     QString writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder);
+    // Opens a written page, file or folder; names it to the user when nothing opens it.
+    void openOrTell(const QString& path);
     // The page (for paper pages or a browser), with the logo and the pictures it shows
     // written into `folder`; nothing when the page is not available or a file could not be
     // written.

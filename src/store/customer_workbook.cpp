@@ -3,6 +3,7 @@
 #include "platform/prompts.h"
 #include "store/customer_list_model.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <xlsxwriter.h>
@@ -57,8 +58,10 @@ bool writeCustomerWorkbook(const CustomerListModel& list, const QString& path) {
 }
 
 void exportCustomerList(const CustomerListModel& list, Prompts& prompts, const QString& folder) {
-    QString path = prompts.chooseSaveFile(QStringLiteral("导出全部客户信息"), folder,
-                                          QStringLiteral("Excel文件(*.xlsx)|*.xlsx"));
+    QString path =
+        prompts.chooseSaveFile(QStringLiteral("导出全部客户信息"),
+                               QDir(folder).filePath(QStringLiteral("全部客户信息.xlsx")),
+                               QStringLiteral("Excel文件(*.xlsx)|*.xlsx"));
     if (path.isEmpty()) {
         return;
     }

@@ -22,6 +22,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTime>
 #include <QVBoxLayout>
 
 void Tmainfm::buildProject() {
@@ -130,6 +131,7 @@ void Tmainfm::wireProjectCommands() {
     on("savebt", [this] {
         if (project_->savebtClick()) {
             setCustomerCommands(true);
+            showNotice(QStringLiteral("已保存 ") + QTime::currentTime().toString(u"HH:mm"));
         }
         refreshWorkspace();
     });

@@ -13,6 +13,7 @@
 #include "ui/tsavewebfm.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
@@ -33,19 +34,26 @@ void Tmainfm::wireReports() {
     };
     const ReportMode modes[] = {ReportMode::CurrentRoom, ReportMode::DesignDrawings,
                                 ReportMode::Statistics};
+    // What an export wrote is named in the status bar.
+    const auto exported = [this](const QString& file) {
+        if (!file.isEmpty()) {
+            showNotice(QStringLiteral("已导出 ") + QDir::toNativeSeparators(file));
+        }
+    };
     for (int i = 0; i < 3; ++i) {
         const ReportMode mode = modes[i];
         on(qPrintable(QStringLiteral("print%1").arg(i + 1)),
            [this, mode] { reports_->print(mode, active_); });
         on(qPrintable(QStringLiteral("export%1").arg(i + 1)),
-           [this, mode] { reports_->exportPage(mode, active_); });
+           [this, mode, exported] { exported(reports_->exportPage(mode, active_)); });
     }
-    on("exportPdf3", [this] { reports_->exportPdf(ReportMode::Statistics); });
-    on("exportPdf2", [this] { reports_->exportPdf(ReportMode::DesignDrawings); });
+    on("exportPdf3", [this, exported] { exported(reports_->exportPdf(ReportMode::Statistics)); });
+    on("exportPdf2",
+       [this, exported] { exported(reports_->exportPdf(ReportMode::DesignDrawings)); });
     on("printPreview", [this] { printPreview(); });
-    on("exportExcel", [this] { reports_->sButton3Click(active_); });
+    on("exportExcel", [this, exported] { exported(reports_->sButton3Click(active_)); });
     connect(statisticsPanel_->exportStatistics(), &QPushButton::clicked, this,
-            [this] { reports_->sButton3Click(active_); });
+            [this, exported] { exported(reports_->sButton3Click(active_)); });
     connect(statisticsPanel_->exportPicture(), &QPushButton::clicked,
             (*actions_)[QStringLiteral("exportPicture")], &QAction::trigger);
     (*actions_)[QStringLiteral("exportExcel")]->setEnabled(true);

@@ -1,14 +1,15 @@
 #include "ui/product_grid_delegate.h"
 
 #include "design/product_picker.h"
+#include "platform/decimal_text.h"
 #include "ui/product_grid_model.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 
 namespace {
@@ -18,7 +19,6 @@ constexpr int ControlHeight = 21;
 constexpr int ButtonWidth = 50;
 constexpr int ButtonHeight = 25;
 constexpr int PictureTop = 10;
-constexpr double HighestPrice = 99999999.99;
 
 int controlWidth(int column) {
     switch (column) {
@@ -120,13 +120,14 @@ QWidget* ProductGridDelegate::createEditor(QWidget* parent, const QStyleOptionVi
                                            const QModelIndex& index) const {
     switch (index.column()) {
     case ProductGridModel::Price: {
-        auto* spin = new QDoubleSpinBox(parent);
-        spin->setObjectName(QStringLiteral("priceEditor"));
-        spin->setDecimals(2);
-        spin->setRange(0, HighestPrice);
-        spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
-        connect(spin, &QDoubleSpinBox::valueChanged, this, [this, spin] { commitNow(spin); });
-        return spin;
+        // Plain text while typing, so that "41." can become "41.5"; the grid shows the
+        // price with two decimals once the editor closes.
+        auto* edit = new QLineEdit(parent);
+        edit->setObjectName(QStringLiteral("priceEditor"));
+        edit->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("\\d{0,8}(\\.\\d{0,2})?")), edit));
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] { commitNow(edit); });
+        return edit;
     }
     case ProductGridModel::Status: {
         auto* box = new QComboBox(parent);
@@ -153,8 +154,12 @@ void ProductGridDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
     // Showing the value is no edit.
     const QSignalBlocker blocker(editor);
     const QVariant value = index.data(Qt::EditRole);
-    if (auto* spin = qobject_cast<QDoubleSpinBox*>(editor)) {
-        spin->setValue(value.toDouble());
+    if (index.column() == ProductGridModel::Price) {
+        auto* edit = static_cast<QLineEdit*>(editor);
+        // The text being typed stays as it is while it means the model's price.
+        if (edit->text().isEmpty() || edit->text().toDouble() != value.toDouble()) {
+            edit->setText(decimalText(value.toDouble()));
+        }
     } else if (auto* box = qobject_cast<QComboBox*>(editor)) {
         box->setCurrentIndex(value.toInt());
     } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
@@ -164,9 +169,9 @@ void ProductGridDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
 
 void ProductGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                        const QModelIndex& index) const {
-    if (auto* spin = qobject_cast<QDoubleSpinBox*>(editor)) {
-        spin->interpretText();
-        model->setData(index, spin->value(), Qt::EditRole);
+    if (index.column() == ProductGridModel::Price) {
+        // An empty field means no price.
+        model->setData(index, static_cast<QLineEdit*>(editor)->text().toDouble(), Qt::EditRole);
     } else if (auto* box = qobject_cast<QComboBox*>(editor)) {
         model->setData(index, box->currentIndex(), Qt::EditRole);
     } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {

@@ -6,9 +6,9 @@
 
 // Draws the product manager's grid and edits its cells: the picture centred 10 pixels below
 // the cell's top, the price, status and unit drawn as their editors and edited by one editor
-// at a time (a decimal spin box 55 pixels wide, a status box and a unit field 50 pixels
-// wide), and the "详细" button of a product with an information address. Selected rows are
-// drawn on a light grey, the others on white.
+// at a time (a decimal text field 55 pixels wide that takes up to two decimals, a status box
+// and a unit field 50 pixels wide), and the "详细" button of a product with an information address.
+// Selected rows are drawn on a light grey, the others on white.
 class ProductGridDelegate : public QStyledItemDelegate {
 public:
     explicit ProductGridDelegate(QObject* parent);

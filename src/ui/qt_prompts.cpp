@@ -4,6 +4,7 @@
 #include "ui/tinputnumberfm.h"
 #include "ui/tinputstrfm.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QRegularExpression>
 
@@ -23,9 +24,25 @@ void QtPrompts::setParent(QWidget* parent) {
     parent_ = parent;
 }
 
+QWidget* QtPrompts::asker() const {
+    for (QWidget* active : {QApplication::activeModalWidget(), QApplication::activeWindow()}) {
+        // A question that has just closed may still count as active: its window asked it.
+        while (active && !active->isVisible()) {
+            active = active->parentWidget() ? active->parentWidget()->window() : nullptr;
+        }
+        if (active && active->windowType() != Qt::SplashScreen) {
+            return active;
+        }
+    }
+    return parent_;
+}
+
 template <class Window> Window& QtPrompts::window(QPointer<Window>& slot) {
     if (!slot) {
         slot = new Window(parent_);
+    }
+    if (QWidget* owner = asker(); owner && owner != slot && slot->parentWidget() != owner) {
+        slot->setParent(owner, slot->windowFlags());
     }
     return *slot;
 }
@@ -64,14 +81,14 @@ bool QtPrompts::confirm(const QString& text) {
 
 void QtPrompts::captionedMessage(const QString& caption, const QString& text) {
     aboutToShow();
-    Tmsgfm window(parent_);
+    Tmsgfm window(asker());
     window.setWindowTitle(caption);
     window.ask(text);
 }
 
 bool QtPrompts::askYesNo(const QString& caption, const QString& text) {
     aboutToShow();
-    YesNoWindow window(caption, parent_);
+    YesNoWindow window(caption, asker());
     return window.ask(text) == 1;
 }
 
@@ -103,13 +120,13 @@ std::optional<double> QtPrompts::inputNumber(const QString& caption, const QStri
 QString QtPrompts::chooseOpenFile(const QString& caption, const QString& folder,
                                   const QString& filter) {
     aboutToShow();
-    return QFileDialog::getOpenFileName(parent_, caption, folder, toQtFileFilter(filter));
+    return QFileDialog::getOpenFileName(asker(), caption, folder, toQtFileFilter(filter));
 }
 
 QString QtPrompts::chooseSaveFile(const QString& caption, const QString& proposedPath,
                                   const QString& filter) {
     aboutToShow();
-    QFileDialog dialog(parent_, caption, proposedPath, toQtFileFilter(filter));
+    QFileDialog dialog(asker(), caption, proposedPath, toQtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix(filter));
     if (!proposedPath.isEmpty()) {
@@ -123,7 +140,7 @@ QString QtPrompts::chooseSaveFile(const QString& caption, const QString& propose
 
 QString QtPrompts::chooseFolder(const QString& caption, const QString& folder) {
     aboutToShow();
-    return QFileDialog::getExistingDirectory(parent_, caption, folder);
+    return QFileDialog::getExistingDirectory(asker(), caption, folder);
 }
 
 QString defaultSuffix(const QString& pipeFilter) {

@@ -47,6 +47,9 @@ public:
     QString chooseFolder(const QString& caption, const QString& folder) override;
 
 private:
+    // The window that asks (the active one, else the main window) owns the question, so
+    // that closing it gives the focus back to that window and leaves it above its parent.
+    QWidget* asker() const;
     template <class Window> Window& window(QPointer<Window>& slot);
     void aboutToShow();
 

@@ -20,7 +20,9 @@
 #include "ui/qt_wall_dialogs.h"
 #include "ui/room_canvas_widget.h"
 #include "ui/tnewroomfm.h"
+#include "ui/tool_bar_icons.h"
 #include "ui/tsetrectroomfm.h"
+#include "ui/window_geometry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -171,6 +173,11 @@ void Tmainfm::buildStatusBar() {
     }
 }
 
+void Tmainfm::showNotice(const QString& text) {
+    constexpr int NoticeMilliseconds = 15000;
+    statusBar()->showMessage(text, NoticeMilliseconds);
+}
+
 // "固定长度": the wall tools' fixed length, kept in the settings at exit.
 void Tmainfm::buildFixedLength() {
     QToolBar* bar = actions_->wallToolBar();
@@ -198,6 +205,7 @@ bool Tmainfm::FormCreate() {
     if (!initDB()) {
         return false;
     }
+    giveToolBarIcons(*actions_, session_.cursors(), *style());
     maintenance_->reloadNameLists();
     project_->edgeTrimReady = true;
     (*actions_)[QStringLiteral("savebt")]->setEnabled(false);
@@ -230,6 +238,7 @@ bool Tmainfm::FormCreate() {
     } else {
         showProjectArea();
     }
+    window_geometry::restore(*this, session_.setup().profile(), QStringLiteral("main"));
     started_ = true;
     return true;
 }
@@ -272,6 +281,7 @@ void Tmainfm::FormDestroy() {
     }
     const HeldSettings& held = session_.held();
     closing_.writeExitSettings(held.glen, held.searchHistory);
+    window_geometry::keep(*this, session_.setup().profile(), QStringLiteral("main"));
 }
 
 void Tmainfm::showStatistics() {

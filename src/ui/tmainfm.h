@@ -52,6 +52,8 @@ public:
     MainActions& actions() { return *actions_; }
     QTabWidget* pageControl() const { return pages_; }
     QLabel* statusPanel(int index) const;
+    // A passing notice in the status bar of work done without a window, e.g. "已保存 14:05".
+    void showNotice(const QString& text);
     CloseHooks& closeHooks() { return closing_.hooks(); }
 
     // --- Settings (src/ui/main_settings.cpp).

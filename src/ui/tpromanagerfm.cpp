@@ -4,6 +4,7 @@
 #include "ui/product_grid_delegate.h"
 #include "ui/product_grid_model.h"
 #include "ui/tnewzdyprofm.h"
+#include "ui/window_geometry.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,17 +23,33 @@
 
 namespace {
 
-constexpr int ColumnWidths[] = {48, ProductManager::PictureColumnWidth, 150, 70};
+// Columns 0 to 3 as loaded; then price, kind, status, unit and information, each wide
+// enough for its editor or button.
+constexpr int ColumnWidths[] = {48, ProductManager::PictureColumnWidth, 150, 70, 75, 80, 70, 70,
+                                70};
+constexpr int TreeWidth = 220;
+const QString GeometryKey = QStringLiteral("promanager");
+
+// Wide enough for the tree and every column of the grid at its width, with room for a
+// vertical scroll bar and a wider picture column.
+int openingWidth() {
+    int width = TreeWidth + 120;
+    for (int column : ColumnWidths) {
+        width += column;
+    }
+    return width;
+}
 
 } // namespace
 
 Tpromanagerfm::Tpromanagerfm(Database& library, ProfileFile& setup, Prompts& prompts,
                              const QString& programFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window), manager_(std::make_unique<ProductManager>(
-                                       library, setup, prompts, programFolder, ManagerScope{})) {
+    : QWidget(parent, Qt::Window), setup_(setup),
+      manager_(std::make_unique<ProductManager>(library, setup, prompts, programFolder,
+                                                ManagerScope{})) {
     setObjectName(QStringLiteral("promanagerfm"));
     setWindowTitle(QStringLiteral("产品库维护"));
-    resize(900, 600);
+    resize(openingWidth(), 640);
     setFont(QFont(QStringLiteral("宋体"), 9));
     editor_ = new TNewZDYProFM(prompts, this);
     manager_->editProduct = [this](const CustomProductValues& values) {
@@ -84,7 +101,7 @@ Tpromanagerfm::Tpromanagerfm(Database& library, ProfileFile& setup, Prompts& pro
     split->addWidget(tree_);
     split->addWidget(grid_);
     split->setStretchFactor(1, 1);
-    split->setSizes({220, 680});
+    split->setSizes({TreeWidth, openingWidth() - TreeWidth});
 
     auto* status = new QStatusBar(this);
     for (QLabel*& panel : panels_) {
@@ -130,19 +147,27 @@ Tpromanagerfm::Tpromanagerfm(Database& library, ProfileFile& setup, Prompts& pro
     showGrid();
 }
 
-Tpromanagerfm::~Tpromanagerfm() = default;
+Tpromanagerfm::~Tpromanagerfm() {
+    // The grid's model and an open editor read the manager, which goes before the
+    // window's children would.
+    delete grid_;
+}
 
 void Tpromanagerfm::open() {
     if (scope) {
         manager_->setScope(scope());
     }
     buildTree();
+    if (!isVisible()) {
+        window_geometry::restore(*this, setup_, GeometryKey);
+    }
     show();
     raise();
     activateWindow();
 }
 
 void Tpromanagerfm::closeEvent(QCloseEvent* event) {
+    window_geometry::keep(*this, setup_, GeometryKey);
     // Unsaved edits go without a question.
     manager_->emptyGrid();
     showGrid();
@@ -161,7 +186,7 @@ void Tpromanagerfm::searchClick() {
 
 void Tpromanagerfm::showGrid() {
     model_->reset();
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < ProductGridModel::ColumnCount; ++i) {
         grid_->setColumnWidth(i, ColumnWidths[i]);
     }
     grid_->setColumnWidth(ProductGridModel::Picture, manager_->pictureColumnWidth());

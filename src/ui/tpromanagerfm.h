@@ -74,6 +74,7 @@ private:
     void deleteClick(QTreeWidgetItem* item);
     int currentRow() const;
 
+    ProfileFile& setup_;
     std::unique_ptr<ProductManager> manager_;
     QTreeWidget* tree_;
     QTableView* grid_;

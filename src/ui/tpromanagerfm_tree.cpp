@@ -99,10 +99,13 @@ std::unique_ptr<QMenu> Tpromanagerfm::treeMenu(QTreeWidgetItem* item) {
     if (!item) {
         return nullptr;
     }
-    if (item != tree_->currentItem()) {
+    const ManagerNode node = nodeOf(item);
+    // The right mouse press has already made the node current; a sub-category whose
+    // products are not shown is opened as a click would, so that "添加产品" adds to it.
+    if (item != tree_->currentItem() ||
+        (node.level == 2 && manager_->shownSubCategory() != node.number)) {
         nodeClicked(item);
     }
-    const ManagerNode node = nodeOf(item);
     auto menu = std::make_unique<QMenu>();
     QMenu* status = menu->addMenu(QStringLiteral("设置产品状态"));
     status->menuAction()->setEnabled(ProductManager::acceptsStatus(node));

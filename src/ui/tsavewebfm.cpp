@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -68,6 +69,12 @@ Tsavewebfm::Tsavewebfm(Prompts& prompts, QWidget* parent) : QDialog(parent), pro
         refreshPath();
     });
     connect(name_, &QLineEdit::textChanged, this, [this] { refreshPath(); });
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        // Only the folders on the way to the selection: a folder the user opens stays put.
+        if (selectedFolder().startsWith(loaded)) {
+            showCurrentFolder();
+        }
+    });
     connect(ok, &QPushButton::clicked, this, [this] { okClick(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -77,7 +84,14 @@ QString Tsavewebfm::choose(const QString& start, const QString& proposal) {
     selectFolder(start);
     name_->setText(proposal);
     chosen_.clear();
+    // The tree lays itself out only once shown, and reads its folders bit by bit: the
+    // start folder is brought into view again then, so the dialog does not open at "/".
+    QTimer::singleShot(0, this, [this] { showCurrentFolder(); });
     return exec() == QDialog::Accepted ? chosen_ : QString();
+}
+
+void Tsavewebfm::showCurrentFolder() {
+    tree_->scrollTo(tree_->currentIndex(), QAbstractItemView::PositionAtCenter);
 }
 
 QString Tsavewebfm::selectedFolder() const {

@@ -30,6 +30,8 @@ public:
 
 private:
     void refreshPath();
+    // Scrolls the selected folder into the middle of the tree.
+    void showCurrentFolder();
 
     Prompts& prompts_;
     QFileSystemModel* folders_;

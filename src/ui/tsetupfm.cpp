@@ -1,15 +1,20 @@
 #include "ui/tsetupfm.h"
 
+#include "platform/prompts.h"
+#include "quote/dealer_logo.h"
 #include "quote/held_settings.h"
+#include "quote/setup_file.h"
 #include "ui/store_tab.h"
 
 #include <QCheckBox>
 #include <QDoubleValidator>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -196,8 +201,50 @@ QWidget* Tsetupfm::buildDealerTab() {
     dealerPhone1_ = field(3, "经销商电话：", "dealerPhone1");
     dealerPhone2_ = field(4, "其他电话：", "dealerPhone2");
     dealerRemark_ = field(5, "备注：", "dealerRemark");
-    grid->setRowStretch(6, 1);
+
+    // The logo is copied into the program folder at once; the pages take it from there.
+    dealerLogo_ = new QLabel(page);
+    dealerLogo_->setObjectName(QStringLiteral("dealerLogo"));
+    dealerLogo_->setFixedSize(dealer_logo::Width + 2, dealer_logo::Height + 2);
+    dealerLogo_->setAlignment(Qt::AlignCenter);
+    dealerLogo_->setFrameShape(QFrame::Box);
+    auto* choose = new QPushButton(QStringLiteral("选择标志..."), page);
+    choose->setObjectName(QStringLiteral("chooseLogo"));
+    connect(choose, &QPushButton::clicked, this, [this] { chooseLogoClick(); });
+    auto* logoRow = new QHBoxLayout;
+    logoRow->addWidget(dealerLogo_);
+    logoRow->addWidget(choose, 0, Qt::AlignBottom);
+    logoRow->addStretch();
+    grid->addWidget(new QLabel(QStringLiteral("标志：")), 6, 0, Qt::AlignRight | Qt::AlignTop);
+    grid->addLayout(logoRow, 6, 1);
+    grid->setRowStretch(7, 1);
+    showLogo();
     return page;
+}
+
+QString Tsetupfm::programFolder() const {
+    return QFileInfo(links_.setup.profile().path()).absolutePath();
+}
+
+void Tsetupfm::showLogo() {
+    const QImage logo = dealer_logo::picture(programFolder());
+    if (logo.isNull()) {
+        dealerLogo_->setPixmap({});
+        dealerLogo_->setText(QStringLiteral("无标志"));
+    } else {
+        dealerLogo_->setPixmap(
+            QPixmap::fromImage(logo.scaled(dealer_logo::Width, dealer_logo::Height,
+                                           Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    }
+}
+
+void Tsetupfm::chooseLogoClick() {
+    const QString path = links_.prompts.chooseOpenFile(
+        QStringLiteral("选择标志"), {},
+        QStringLiteral("图像文件 (*.bmp;*.jpg;*.jpeg;*.png)|*.bmp;*.jpg;*.jpeg;*.png"));
+    if (!path.isEmpty() && dealer_logo::choose(path, programFolder(), links_.prompts)) {
+        showLogo();
+    }
 }
 
 SetupFormValues Tsetupfm::values() const {

@@ -46,6 +46,10 @@ private:
     QWidget* buildProgramTab();
     QWidget* buildDealerTab();
     void refreshPreview();
+    // The dealer's logo lives in the program folder, beside "setup.ini".
+    QString programFolder() const;
+    void showLogo();
+    void chooseLogoClick();
     void okClick();
     void applyClick();
 
@@ -78,5 +82,6 @@ private:
     QLineEdit* dealerPhone1_;
     QLineEdit* dealerPhone2_;
     QLineEdit* dealerRemark_;
+    QLabel* dealerLogo_;
     StoreTab* store_ = nullptr;
 };

@@ -75,7 +75,7 @@ TEST(LibraryBuild, RebuildRestoresTheCatalogueAndKeepsTheDealersOwnProducts) {
     EXPECT_FALSE(QFile::exists(path + ".new"));
     QStringList files = QDir(home.file("数据文件")).entryList(QDir::Files);
     files.sort();
-    EXPECT_EQ(files, (QStringList{"Userdb.data", "db.data"}));
+    EXPECT_EQ(files, (QStringList{"Userdb.data", "db.data", "sign.bmp"}));
     for (const char* folder : {"设计文件", "导出文件", "备份文件"}) {
         EXPECT_TRUE(QDir(home.file(folder)).exists()) << folder;
     }

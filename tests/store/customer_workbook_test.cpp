@@ -131,7 +131,8 @@ TEST(CustomerWorkbook, TheExportAsksForTheFileAndBeforeReplacingOne) {
             QFile::resize(written, 10);
         }
     }
-    const QString save = QStringLiteral("save:导出全部客户信息|") + folder.path() + u'|' + filter;
+    const QString save = QStringLiteral("save:导出全部客户信息|") +
+                         folder.file(QStringLiteral("全部客户信息.xlsx")) + u'|' + filter;
     const QString ask = QStringLiteral("yesno:询问|该文件已经存在，要覆盖吗？");
     EXPECT_EQ(prompts.shown,
               QStringList({save, "message:数据导出完毕！", save, ask, save, ask,

@@ -17,7 +17,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -191,17 +190,18 @@ TEST_F(ManagerWindowTest, GridEditsThroughDelegatesAndSaves) {
     EXPECT_EQ(model->index(2, ProductGridModel::Size).data().toString(), "300 X 300");
     EXPECT_EQ(window->statusPanel(3)->text(), "找到40记录");
     // The editors exist only while a cell is edited.
-    EXPECT_TRUE(grid->findChildren<QDoubleSpinBox*>().isEmpty());
+    EXPECT_TRUE(grid->findChildren<QLineEdit*>(QStringLiteral("priceEditor")).isEmpty());
     EXPECT_TRUE(grid->findChildren<QComboBox*>().isEmpty());
     EXPECT_FALSE(window->saveAction()->isEnabled());
 
     const QModelIndex price = model->index(2, ProductGridModel::Price);
     grid->setCurrentIndex(price);
-    auto* spin = grid->findChild<QDoubleSpinBox*>(QStringLiteral("priceEditor"));
-    ASSERT_NE(spin, nullptr);
-    EXPECT_DOUBLE_EQ(spin->value(), 12);
-    EXPECT_EQ(spin->width(), 55);
-    spin->setValue(13.25);
+    auto* priceEditor = grid->findChild<QLineEdit*>(QStringLiteral("priceEditor"));
+    ASSERT_NE(priceEditor, nullptr);
+    EXPECT_EQ(priceEditor->text(), QStringLiteral("12"));
+    EXPECT_EQ(priceEditor->width(), 55);
+    priceEditor->selectAll();
+    QTest::keyClicks(priceEditor, QStringLiteral("13.25"));
     EXPECT_TRUE(window->saveAction()->isEnabled());
 
     const QModelIndex status = model->index(3, ProductGridModel::Status);
@@ -232,7 +232,6 @@ TEST_F(ManagerWindowTest, GridEditsThroughDelegatesAndSaves) {
     EXPECT_EQ(opened, QStringList{"http://info"});
 
     // Searching with unsaved edits asks first; 取消 keeps the grid.
-    spin = nullptr;
     window->manager().setUnit(0, QStringLiteral("片"));
     prompts.answerThreeWay(Prompts::Cancel);
     window->searchEdit()->setText(QStringLiteral("板3"));

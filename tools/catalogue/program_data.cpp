@@ -2,6 +2,7 @@
 
 #include "catalogue/cursor_pictures.h"
 #include "catalogue/library_writer.h"
+#include "catalogue/logo_picture.h"
 #include "platform/database.h"
 #include "store/store_schema.h"
 
@@ -27,6 +28,10 @@ QString libraryPath(const QString& programFolder) {
 
 QString storePath(const QString& programFolder) {
     return dataFolder(programFolder) + QStringLiteral("/Userdb.data");
+}
+
+QString logoPath(const QString& programFolder) {
+    return dataFolder(programFolder) + QStringLiteral("/sign.bmp");
 }
 
 QString cursorFolder(const QString& programFolder) {
@@ -78,6 +83,7 @@ void build(const QString& programFolder) {
     buildLibraryFile(libraryPath(programFolder));
     createStoreIfMissing(storePath(programFolder));
     writeCursorFiles(cursorFolder(programFolder));
+    writeNeutralLogo(logoPath(programFolder));
 }
 
 } // namespace program_data

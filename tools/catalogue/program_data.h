@@ -9,6 +9,8 @@ namespace program_data {
 QString libraryPath(const QString& programFolder);
 QString storePath(const QString& programFolder);
 QString cursorFolder(const QString& programFolder);
+// "数据文件/sign.bmp": the neutral logo the pages show until the dealer chooses one.
+QString logoPath(const QString& programFolder);
 
 // Creates an empty customer store at `path` (and its folder) unless a file is already
 // there: the store holds the dealer's customers and is never replaced. Returns true
@@ -16,8 +18,8 @@ QString cursorFolder(const QString& programFolder);
 bool createStoreIfMissing(const QString& path);
 
 // Creates the working folders, rebuilds the product library, creates the customer store
-// when missing and writes the cursor files. Throws std::runtime_error (or DatabaseError) on
-// failure.
+// when missing and writes the cursor files and the neutral logo. Throws std::runtime_error (or
+// DatabaseError) on failure.
 void build(const QString& programFolder);
 
 } // namespace program_data
