@@ -19,6 +19,7 @@ void HeldSettings::readStartGroup(const SetupFile& setup) {
     company.compstyle = setup.read(setup::compstyle);
     company.url = setup.read(setup::url);
     history = setup.read(setup::history);
+    autosaveMinutes = std::clamp(setup.read(setup::autosaveMinutes), 0, 600);
 }
 
 int minCoverageFromText(const QString& text) {

@@ -73,6 +73,7 @@ struct HeldSettings {
     int gw = 300;
     int gh = 300;
     int history = 20;
+    int autosaveMinutes = 3; // 0: no automatic copies
     QStringList searchHistory;
     CompanySettings company;
 

@@ -12,6 +12,7 @@
 
 class CustomerStore;
 class ProjectBill;
+struct ProjectCopy;
 class Prompts;
 class ProjectView;
 class SetupFile;
@@ -83,6 +84,9 @@ public:
     // The project as imported from a file: no longer in the store (customer and rooms
     // unstored), edited, so that saving makes a new customer.
     void detachFromStore();
+    // The project as an automatic copy held it, edited: saving updates the customer it
+    // came from (a project never saved stays new).
+    void restoreCopy(const ProjectCopy& copy);
 
     // Room commands on the entry at `index`.
     bool deleteRoom(int index);

@@ -47,6 +47,7 @@ SetupFormValues readinifile(const SetupFile& setup, HeldSettings& held) {
     v.zk = std::clamp(setup.read(setup::zk), 0, discountMax);
     v.minzk = std::clamp(setup.read(setup::minzk), 0, discountMax);
     v.history = std::clamp(setup.read(setup::history), historyMin, historyMax);
+    v.autosaveMinutes = std::clamp(setup.read(setup::autosaveMinutes), 0, autosaveMax);
     v.keelLength = setup.read(setup::jxlong);
     v.keelPrice = setup.read(setup::jxlongprice);
     v.triangleKeelLength = setup.read(setup::jxdiao);
@@ -87,6 +88,7 @@ SetupFormValues readinifile(const SetupFile& setup, HeldSettings& held) {
         held.newRoom.roomStyle = style;
     }
     held.glen = std::clamp(setup.read(setup::glen), 5, 100);
+    held.autosaveMinutes = v.autosaveMinutes;
     pushProductDisplay(v, held);
     return v;
 }
@@ -98,6 +100,7 @@ bool Savetoinifile(const SetupFormValues& v, SetupFile& setup, HeldSettings& hel
         return false;
     }
     bool ok = setup.write(setup::history, v.history);
+    ok = setup.write(setup::autosaveMinutes, v.autosaveMinutes) && ok;
     ok = setup.write(setup::product1, v.product1) && ok;
     ok = setup.write(setup::product2, v.product2) && ok;
     ok = setup.write(setup::product3, v.product3) && ok;
@@ -131,6 +134,7 @@ bool Savetoinifile(const SetupFormValues& v, SetupFile& setup, HeldSettings& hel
     held.project.minCoverage = minCoverageFromText(v.minnumber);
     held.project.autoEdgeTrim = v.autosb;
     held.history = v.history;
+    held.autosaveMinutes = v.autosaveMinutes;
     if (hooks.applyToRooms) {
         hooks.applyToRooms(v.history, held.project.minCoverage);
     }

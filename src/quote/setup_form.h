@@ -21,6 +21,7 @@ inline constexpr int digitsMax = 6;
 inline constexpr int historyMin = 5;
 inline constexpr int historyMax = 50;
 inline constexpr int historyStep = 10;
+inline constexpr int autosaveMax = 600;
 } // namespace setup_limits
 
 // The values of the settings window "参数设置" as its fields hold them.
@@ -39,6 +40,7 @@ struct SetupFormValues {
     bool autosb = false;
     // Tab "程序参数设置".
     int history = 20;
+    int autosaveMinutes = 3;
     bool product1 = true;
     bool product2 = true;
     bool product3 = true;

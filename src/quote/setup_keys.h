@@ -37,6 +37,8 @@ inline constexpr IntKey roomw{"setup", "roomw", 300};
 inline constexpr IntKey roomh{"setup", "roomh", 300};
 inline constexpr IntKey roomstyle{"setup", "roomstyle", 0};
 inline constexpr IntKey history{"setup", "history", 20};
+// Minutes between automatic copies of the open project; 0 turns them off.
+inline constexpr IntKey autosaveMinutes{"setup", "autosave", 3};
 inline constexpr IntKey glen{"setup", "Glen", 100};
 inline constexpr DateKey backup{"setup", "backup"};
 inline constexpr TextKey v5dbpath{"setup", "v5dbpath", ""};

@@ -74,6 +74,7 @@ int ProgramStart::start(const QString& folderProblem) {
     splash_->finish(main_.get());
     splash_.reset();
     windows_->setBeforeShow({});
+    main_->startAutosave();
     return 0;
 }
 

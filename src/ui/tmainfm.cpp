@@ -13,6 +13,7 @@
 #include "ui/design_statistics_panel.h"
 #include "ui/key_filter.h"
 #include "ui/main_actions.h"
+#include "ui/main_autosave.h"
 #include "ui/main_bill_edits.h"
 #include "ui/main_maintenance.h"
 #include "ui/main_project_view.h"

@@ -17,6 +17,7 @@ class CustomerStore;
 class DesignStatisticsPanel;
 class KeyFilter;
 class MainActions;
+class MainAutosave;
 class MainBillEdits;
 class MainMaintenance;
 class MainProjectView;
@@ -98,6 +99,9 @@ public:
     MainBillEdits& billEdits() { return *billEdits_; }
     CustomerPage* customerPage() const { return customerPage_; }
     TUserFM* customerBrowser() const { return browser_; }
+    // Offers the copies a program that did not end cleanly left, then starts the
+    // automatic copies (src/ui/main_autosave.cpp).
+    void startAutosave();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -176,6 +180,7 @@ private:
     std::unique_ptr<MainMaintenance> maintenance_;
     std::unique_ptr<MainBillEdits> billEdits_;
     std::unique_ptr<Reports> reports_;
+    std::unique_ptr<MainAutosave> autosave_;
     CustomerPage* customerPage_ = nullptr;
     // The customer browser, made once with the project.
     TUserFM* browser_ = nullptr;

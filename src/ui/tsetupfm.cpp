@@ -165,6 +165,13 @@ QWidget* Tsetupfm::buildProgramTab() {
     historyRow->addWidget(history_);
     historyRow->addStretch();
     layout->addLayout(historyRow);
+    auto* autosaveRow = new QHBoxLayout;
+    autosave_ = spin(page, 0, setup_limits::autosaveMax);
+    autosave_->setObjectName(QStringLiteral("autosave"));
+    autosaveRow->addWidget(new QLabel(QStringLiteral("自动保存间隔(分钟)")));
+    autosaveRow->addWidget(autosave_);
+    autosaveRow->addStretch();
+    layout->addLayout(autosaveRow);
 
     auto* display = new QGroupBox(QStringLiteral("产品显示"), page);
     auto* displayLayout = new QVBoxLayout(display);
@@ -265,6 +272,7 @@ SetupFormValues Tsetupfm::values() const {
     v.minnumber = QString::number(minnumber_->value());
     v.autosb = autosb_->isChecked();
     v.history = history_->value();
+    v.autosaveMinutes = autosave_->value();
     v.product1 = product1_->isChecked();
     v.product2 = product2_->isChecked();
     v.product3 = product3_->isChecked();
@@ -293,6 +301,7 @@ void Tsetupfm::setValues(const SetupFormValues& v) {
     minnumber_->setValue(minCoverageFromText(v.minnumber));
     autosb_->setChecked(v.autosb);
     history_->setValue(v.history);
+    autosave_->setValue(v.autosaveMinutes);
     product1_->setChecked(v.product1);
     product2_->setChecked(v.product2);
     product3_->setChecked(v.product3);

@@ -71,6 +71,7 @@ private:
     QSpinBox* minnumber_;
     QCheckBox* autosb_;
     QSpinBox* history_;
+    QSpinBox* autosave_;
     QCheckBox* product1_;
     QCheckBox* product2_;
     QCheckBox* product3_;

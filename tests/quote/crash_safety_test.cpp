@@ -1,13 +1,11 @@
+#include "kill_harness.h"
 #include "project_fixture.h"
 
 #include "library/product_library.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
-#include <QThread>
 
-#include <csignal>
-#include <sys/wait.h>
 #include <unistd.h>
 
 // A save is one transaction in SQLite's rollback journal: a process killed at any moment
@@ -18,16 +16,6 @@
 namespace {
 
 constexpr int Rooms = 20;
-
-// Every row of a version carries its number: the customer name "v7" and the room titles
-// "v7-0" .. "v7-19".
-void stampVersion(OpenProject& project, int version) {
-    project.customer.name = QStringLiteral("v%1").arg(version);
-    for (std::size_t i = 0; i < project.room_list.size(); ++i) {
-        project.room_list[i].room->setName(QStringLiteral("v%1-%2").arg(version).arg(i));
-    }
-    project.fieldChanged();
-}
 
 // The version the store holds; -1 when its rows mix versions.
 int storedVersion(CustomerStore& store, qint32 customer) {
@@ -97,22 +85,11 @@ TEST_F(CrashSafetyTest, AKilledSaveLeavesTheOldOrTheNewVersionWhole) {
     int lastVersion = 0;
     int versionsSeen = 0;
     for (int kill = 0; kill < 100; ++kill) {
-        int ready[2];
-        ASSERT_EQ(pipe(ready), 0);
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            saveUntilKilled(*project, storeDb, storeFile, ready[1]);
+        runAndKill([&](int ready) { saveUntilKilled(*project, storeDb, storeFile, ready); },
+                   int(random.bounded(saveMs * 2)));
+        if (HasFatalFailure()) {
+            return;
         }
-        close(ready[1]);
-        char byte = 0;
-        ASSERT_EQ(read(ready[0], &byte, 1), 1) << "the child could not start saving";
-        close(ready[0]);
-        QThread::msleep(random.bounded(saveMs * 2));
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, WNOHANG), 0) << "the child ended by itself";
-        ::kill(child, SIGKILL);
-        ASSERT_EQ(waitpid(child, &status, 0), child);
 
         Database check;
         ASSERT_TRUE(check.open(storeFile));
