@@ -69,25 +69,38 @@ Tsavewebfm::Tsavewebfm(Prompts& prompts, QWidget* parent) : QDialog(parent), pro
         refreshPath();
     });
     connect(name_, &QLineEdit::textChanged, this, [this] { refreshPath(); });
-    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        // Only the folders on the way to the selection: a folder the user opens stays put.
-        if (selectedFolder().startsWith(loaded)) {
-            showCurrentFolder();
-        }
-    });
+    // While the folders are read after opening, rows come in above the start folder; the
+    // tree has taken them in when the queued call runs.
+    const auto follow = [this] { followStartFolder(); };
+    connect(folders_, &QFileSystemModel::rowsInserted, this, follow, Qt::QueuedConnection);
+    connect(folders_, &QFileSystemModel::layoutChanged, this, follow, Qt::QueuedConnection);
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, follow, Qt::QueuedConnection);
     connect(ok, &QPushButton::clicked, this, [this] { okClick(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QString Tsavewebfm::choose(const QString& start, const QString& proposal) {
     QDir().mkpath(start);
+    // A program folder kept among the user's data (".local/share/...") lies below a hidden
+    // folder, which the tree must show to reach it.
+    const bool belowHidden = QDir::cleanPath(start).contains(QStringLiteral("/."));
+    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot |
+                        (belowHidden ? QDir::Hidden : QDir::Filters()));
     selectFolder(start);
     name_->setText(proposal);
     chosen_.clear();
     // The tree lays itself out only once shown, and reads its folders bit by bit: the
     // start folder is brought into view again then, so the dialog does not open at "/".
+    opened_.start();
     QTimer::singleShot(0, this, [this] { showCurrentFolder(); });
     return exec() == QDialog::Accepted ? chosen_ : QString();
+}
+
+void Tsavewebfm::followStartFolder() {
+    constexpr qint64 SettlingMilliseconds = 3000;
+    if (opened_.isValid() && opened_.elapsed() < SettlingMilliseconds) {
+        showCurrentFolder();
+    }
 }
 
 void Tsavewebfm::showCurrentFolder() {

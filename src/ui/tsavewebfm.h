@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 class Prompts;
 class QFileSystemModel;
@@ -32,6 +33,8 @@ private:
     void refreshPath();
     // Scrolls the selected folder into the middle of the tree.
     void showCurrentFolder();
+    // The same while the tree is still filling after opening; later the user moves it.
+    void followStartFolder();
 
     Prompts& prompts_;
     QFileSystemModel* folders_;
@@ -41,4 +44,5 @@ private:
     QLineEdit* name_;
     QLabel* path_;
     QString chosen_;
+    QElapsedTimer opened_;
 };

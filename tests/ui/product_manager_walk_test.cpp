@@ -79,6 +79,7 @@ protected:
     // before the menu shows.
     std::unique_ptr<QMenu> rightClick(QTreeWidgetItem* item) {
         QTreeWidget* tree = window->tree();
+        tree->expandAll();
         const QPoint at = tree->visualItemRect(item).center();
         QTest::mousePress(tree->viewport(), Qt::RightButton, {}, at);
         QTest::mouseRelease(tree->viewport(), Qt::RightButton, {}, at);
