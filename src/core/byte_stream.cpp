@@ -51,6 +51,15 @@ bool ByteReader::readBytes(qint64 count, QByteArray& out) {
     return true;
 }
 
+bool ByteReader::readView(qint64 count, QByteArrayView& out) {
+    const char* at = nullptr;
+    if (!take(count, at)) {
+        return false;
+    }
+    out = QByteArrayView(at, count);
+    return true;
+}
+
 bool ByteReader::skip(qint64 count) {
     const char* at = nullptr;
     return take(count, at);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QtGlobal>
 
 // Reads the little-endian fields of a flat byte stream from its start, never past its
@@ -15,6 +16,8 @@ public:
     bool read(double& value);
     // `count` raw bytes; false, with `out` unchanged, when fewer are left.
     bool readBytes(qint64 count, QByteArray& out);
+    // The same without a copy: `out` shows the bytes read, valid while the bytes are.
+    bool readView(qint64 count, QByteArrayView& out);
     // Passes over `count` bytes; false when fewer are left (or count is negative).
     bool skip(qint64 count);
     // A text line: the bytes up to the next carriage return, which is passed over and

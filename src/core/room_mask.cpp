@@ -45,10 +45,16 @@ void TRoom_OBJ::drawMask(const QList<QRect>& areas) {
     }
     if (areas.isEmpty()) {
         // A whole drawing sizes the bitmap to the outline: a room of a few metres keeps a
-        // few megabytes instead of the whole plan.
+        // few megabytes instead of the whole plan. A bitmap of the right size is drawn
+        // again in place: a new one of up to 16 MB on every edit would go to and come back
+        // from the system each time, which costs more than the drawing.
         const QRect window = wall.pointCount() > 0 ? maskWindow(outline) : QRect();
         maskOrigin = window.topLeft();
-        mask = window.isEmpty() ? QImage() : QImage(window.size(), QImage::Format_RGB32);
+        if (window.isEmpty()) {
+            mask = QImage();
+        } else if (mask.size() != window.size()) {
+            mask = QImage(window.size(), QImage::Format_RGB32);
+        }
     }
     maskRevision = wall.revision();
     if (mask.isNull()) {

@@ -3,6 +3,8 @@
 #include "core/byte_stream.h"
 #include "platform/gbk.h"
 
+#include <QtEndian>
+
 namespace v5_design {
 
 namespace {
@@ -67,18 +69,19 @@ private:
                skipIntegers(4) && in_.read(d.scale) && in_.read(d.offsetY) && in_.read(d.offsetX);
     }
 
+    // The grid is taken as one block and decoded in one pass: it is nearly the whole file.
     bool grid(Design& d) {
         constexpr qint64 cellCount = qint64(GridSide) * GridSide;
-        if (in_.left() < cellCount * CellBytes) {
+        QByteArrayView block;
+        if (!in_.readView(cellCount * CellBytes, block)) {
             return false;
         }
         d.cells.resize(cellCount);
         d.attributes.resize(cellCount);
-        for (qint64 i = 0; i < cellCount; ++i) {
-            qint32 attribute = 0;
-            in_.read(d.cells[i]);
-            in_.read(attribute);
-            d.attributes[i] = quint8(attribute & 0xff);
+        const char* at = block.data();
+        for (qint64 i = 0; i < cellCount; ++i, at += CellBytes) {
+            d.cells[i] = qFromLittleEndian<qint32>(at);
+            d.attributes[i] = quint8(qFromLittleEndian<qint32>(at + 4) & 0xff);
         }
         return true;
     }

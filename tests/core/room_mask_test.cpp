@@ -164,6 +164,37 @@ TEST_F(RoomMask, FollowingAChangedOutlineDrawsWhatARebuildDraws) {
     }
 }
 
+TEST_F(RoomMask, ARebuildOfTheSameSizeDrawsIntoTheBitmapItHas) {
+    room.makeRectangle(300, 200); // (850, 900) - (1150, 1100)
+    room.rebuildMask();
+    const qint64 drawn = room.mask.cacheKey();
+    const QImage kept = room.mask;
+    // The same bounds with a notch in the top wall.
+    room.wall.setOutline({{850, 900},
+                          {1000, 900},
+                          {1000, 950},
+                          {1050, 950},
+                          {1050, 900},
+                          {1150, 900},
+                          {1150, 1100},
+                          {850, 1100}},
+                         {});
+    room.rebuildMask();
+    EXPECT_EQ(room.maskPixel(1020, 920), colors::White);
+    EXPECT_EQ(room.maskPixel(1020, 950), colors::Red);
+    EXPECT_EQ(room.maskPixel(1020, 1000), colors::Black);
+    EXPECT_EQ(fromQRgb(kept.pixel(QPoint(1020, 920) - room.maskOrigin)), colors::Black)
+        << "a copy taken before keeps what it showed";
+    EXPECT_NE(room.mask.cacheKey(), drawn) << "the renderer sees the mask change";
+
+    const uchar* bits = room.mask.constBits();
+    room.wall.shiftPlan({-200, 30});
+    room.rebuildMask();
+    EXPECT_EQ(room.mask.constBits(), bits) << "a new bitmap for a mask of the same size";
+    EXPECT_EQ(room.maskPixel(800, 1000), colors::Black);
+    EXPECT_EQ(room.maskPixel(1000, 1000), colors::White);
+}
+
 TEST_F(RoomMask, EveryOutlineChangeLeavesTheMaskBehindUntilItIsDrawn) {
     room.makeRectangle(300, 200);
     room.rebuildMask();
