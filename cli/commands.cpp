@@ -131,11 +131,13 @@ bool importFile(const Invocation& run, BatchSession& session, QTextStream& out) 
 // backup window keeps it, so that the reminder at exit counts this one.
 bool backup(const Invocation& run, BatchSession& session, QTextStream& out) {
     const QString folder = absolute(run.arguments.first());
+    session.prompts().confirmed = run.replace;
     if (!session.maintenance().backup(folder)) {
         // Every other failure says why; the question whether to replace a backup is
-        // declined on the command line.
+        // declined on the command line unless --replace answered it.
         if (session.prompts().messages.isEmpty()) {
-            session.prompts().message(QStringLiteral("文件夹中已有备份,没有替换: ") + folder);
+            session.prompts().message(
+                QStringLiteral("文件夹中已有备份,没有替换(用 --replace 替换): ") + folder);
         }
         return false;
     }

@@ -23,13 +23,14 @@ constexpr Syntax Commands[] = {
     {"statistics", 1, true, true, false, false, "statistics ID --out FILE"},
     {"export", 2, true, false, false, false, "export ID FILE.zpk"},
     {"import", 1, false, false, false, false, "import FILE.zpk"},
-    {"backup", 1, false, false, false, false, "backup DIR"},
+    {"backup", 1, false, false, false, false, "backup DIR [--replace]"},
 };
 
 const QString HomeOption = QStringLiteral("home");
 const QString OutOption = QStringLiteral("out");
 const QString ModeOption = QStringLiteral("mode");
 const QString PdfOption = QStringLiteral("pdf");
+const QString ReplaceOption = QStringLiteral("replace");
 
 void describe(QCommandLineParser& parser) {
     QStringList lines{
@@ -56,7 +57,8 @@ void describe(QCommandLineParser& parser) {
           QStringLiteral("DIR")},
          {OutOption, QStringLiteral("输出的文件夹或文件"), QStringLiteral("PATH")},
          {ModeOption, QStringLiteral("网页：1 当前房间，2 设计图，3 统计表"), QStringLiteral("N")},
-         {PdfOption, QStringLiteral("报价单 PDF 文件"), QStringLiteral("FILE")}});
+         {PdfOption, QStringLiteral("报价单 PDF 文件"), QStringLiteral("FILE")},
+         {ReplaceOption, QStringLiteral("备份：替换文件夹中已有的备份")}});
 }
 
 const Syntax* syntaxOf(const QString& name) {
@@ -110,6 +112,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     run.help = parser.isSet(QStringLiteral("help"));
     run.home = parser.value(HomeOption);
     run.out = parser.value(OutOption);
+    run.replace = parser.isSet(ReplaceOption);
     QStringList positional = parser.positionalArguments();
     if (run.help) {
         return {run, {}};

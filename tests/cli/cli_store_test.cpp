@@ -143,4 +143,8 @@ TEST_F(CliTest, AKilledBackupLooksUnfinishedAndTheNextOneClearsItsLeftovers) {
     EXPECT_TRUE(oneLine(again).contains(QStringLiteral("已有备份")))
         << oneLine(again).toStdString();
     EXPECT_EQ(fileBytes(target + QStringLiteral("/Userdb.data")), first);
+
+    const CliResult replaced = run({QStringLiteral("backup"), target, QStringLiteral("--replace")});
+    ASSERT_EQ(replaced.exitCode, 0) << oneLine(replaced).toStdString();
+    EXPECT_NE(fileBytes(target + QStringLiteral("/Userdb.data")), first);
 }
