@@ -35,9 +35,17 @@ void qtDiagnostics(QtMsgType type, const QMessageLogContext&, const QString& tex
     }
 }
 
-// The messages of a failed command on one line; the command's name when it said nothing.
-void reportFailure(const QStringList& messages, const QString& command) {
-    printError(messages.isEmpty() ? command + QStringLiteral(" 没有完成") : messages.join(u' '));
+// The messages of a failed command on one line; else the questions it was stopped by
+// (nobody answers them here); else the command's name.
+void reportFailure(const BatchPrompts& prompts, const QString& command) {
+    if (!prompts.messages.isEmpty()) {
+        printError(prompts.messages.join(u' '));
+    } else if (!prompts.declined.isEmpty()) {
+        printError(command + QStringLiteral(" 没有完成，命令行不回答问题: ") +
+                   prompts.declined.join(u' '));
+    } else {
+        printError(command + QStringLiteral(" 没有完成"));
+    }
 }
 
 int runIn(const QString& folder, const Invocation& run) {
@@ -55,7 +63,7 @@ int runIn(const QString& folder, const Invocation& run) {
     out.flush();
     progress.finish();
     if (!done) {
-        reportFailure(prompts.messages, run.command);
+        reportFailure(prompts, run.command);
         return Failed;
     }
     for (const QString& notice : std::as_const(prompts.messages)) {

@@ -114,6 +114,20 @@ TEST_F(CliTest, BadArgumentsUnreadableFilesAndALockedStoreFailWithOneLine) {
     EXPECT_EQ(storeDb.scalar(QStringLiteral("select count(*) from userlist")).toInt(), 1);
 }
 
+// An export that would lose characters GBK cannot hold stops at the question, which the
+// command line names instead of a bare "not done", and writes no file.
+TEST_F(CliTest, AnExportStoppedByAQuestionNamesTheQuestion) {
+    const qint32 id = addDesignedCustomer(QStringLiteral("赵六😀"), {QStringLiteral("客厅")});
+    const QString file = home.file(QStringLiteral("赵六.zpk"));
+    const CliResult stopped = run({QStringLiteral("export"), QString::number(id), file});
+    EXPECT_EQ(stopped.exitCode, 1);
+    ASSERT_EQ(stopped.errorLines.size(), 1) << stopped.errorLines.join(u'\n').toStdString();
+    EXPECT_TRUE(stopped.errorLines[0].contains(QStringLiteral("以下字符无法写入交换文件")))
+        << stopped.errorLines[0].toStdString();
+    EXPECT_TRUE(stopped.errorLines[0].contains(QStringLiteral("😀")));
+    EXPECT_FALSE(QFileInfo::exists(file));
+}
+
 // The file a customer is exported to imports as a new customer of the company with the
 // same rooms, records, bill and amount.
 TEST_F(CliTest, ExportThenImportRoundTripsACustomer) {
