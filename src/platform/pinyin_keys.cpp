@@ -147,6 +147,14 @@ const PinyinKeys& PinyinIndex::keysOf(const QString& name) {
     return *keys_.insert(name, PinyinKeys(name));
 }
 
+NameSearch::NameSearch(const QString& text)
+    : text_(text), typed_(typedPinyin(text)), byPinyin_(couldBePinyin(text)) {}
+
+bool NameSearch::matches(const QString& name, PinyinIndex& index) const {
+    return name.contains(text_, Qt::CaseInsensitive) ||
+           (byPinyin_ && index.keysOf(name).spells(typed_));
+}
+
 bool couldBePinyin(QStringView text) {
     bool letter = false;
     for (const QChar c : text) {

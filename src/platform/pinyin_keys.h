@@ -39,6 +39,22 @@ private:
     QHash<QString, PinyinKeys> keys_;
 };
 
+// A name search: a name matches when it contains the text, Latin letters case-blind (as
+// the stores' like compares them), or, for a text of Latin letters, when the text spells
+// the name's pinyin.
+class NameSearch {
+public:
+    explicit NameSearch(const QString& text);
+
+    bool byPinyin() const { return byPinyin_; }
+    bool matches(const QString& name, PinyinIndex& index) const;
+
+private:
+    QString text_;
+    QString typed_;
+    bool byPinyin_ = false;
+};
+
 // Whether the text could be typed pinyin: Latin letters (and digits or spaces between), so
 // that a name search should try pinyin besides the literal match.
 bool couldBePinyin(QStringView text);

@@ -11,12 +11,9 @@
 
 std::vector<CustomerListRow> rowsNamed(std::vector<CustomerListRow> rows, const QString& text,
                                        PinyinIndex& index) {
-    const bool byPinyin = couldBePinyin(text);
-    const QString typed = typedPinyin(text);
-    std::erase_if(rows, [&](const CustomerListRow& row) {
-        return !row.name.contains(text, Qt::CaseInsensitive) &&
-               !(byPinyin && index.keysOf(row.name).spells(typed));
-    });
+    const NameSearch search(text);
+    std::erase_if(rows,
+                  [&](const CustomerListRow& row) { return !search.matches(row.name, index); });
     return rows;
 }
 

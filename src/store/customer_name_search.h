@@ -7,10 +7,8 @@
 class CustomerStore;
 class PinyinIndex;
 
-// The name search of the browser over loaded rows, so that a file and a server store list
-// the same customers: a name matches when it contains the text, Latin letters case-blind as
-// the store compares them, or, for a text of Latin letters, when the text spells the
-// name's pinyin (full, initials or a mix). The keys come from and stay in `index`.
+// The name search of the browser over loaded rows (NameSearch), so that a file and a
+// server store list the same customers. The keys come from and stay in `index`.
 std::vector<CustomerListRow> rowsNamed(std::vector<CustomerListRow> rows, const QString& text,
                                        PinyinIndex& index);
 
