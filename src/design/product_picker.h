@@ -3,6 +3,7 @@
 #include "core/current_product.h"
 #include "core/menu_model.h"
 #include "library/product_library.h"
+#include "platform/pinyin_keys.h"
 
 #include <QColor>
 #include <QImage>
@@ -193,6 +194,7 @@ private:
     void buildPopup();
 
     ProductLibrary library_;
+    PinyinIndex pinyin_; // the pinyin of the product names searched so far
     Prompts* prompts_;
     MenuModel popup_;
     PickerList top_;

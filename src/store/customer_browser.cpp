@@ -1,6 +1,7 @@
 #include "store/customer_browser.h"
 
 #include "library/product_library.h"
+#include "store/customer_name_search.h"
 #include "store/customer_store.h"
 #include "store/stored_lists.h"
 
@@ -21,14 +22,25 @@ CustomerBrowser::CustomerBrowser(CustomerStore& store, ProductLibrary& library, 
 }
 
 void CustomerBrowser::rebuild() {
-    std::vector<CustomerListRow> rows = store_.listCustomers(query_);
+    std::vector<CustomerListRow> rows;
+    int rooms = 0;
+    if (searchesPinyin(query_)) {
+        // The store cannot spell pinyin: it lists the area's customers and the names are
+        // matched here.
+        rows = rowsNamed(store_.listCustomers({query_.compid, query_.area, SearchField::None, {}}),
+                         query_.text, pinyin_);
+        rooms = roomCountOfRows(store_, query_.compid, rows);
+    } else {
+        rows = store_.listCustomers(query_);
+        rooms = store_.roomCountOf(query_);
+    }
     ListSummary summary;
     summary.customers = int(rows.size());
     for (const CustomerListRow& row : rows) {
         summary.total += row.price;
         summary.completed += row.completed ? 1 : 0;
     }
-    summary.rooms = store_.roomCountOf(query_);
+    summary.rooms = rooms;
     summary_ = summary;
     list_.setRows(std::move(rows));
 }

@@ -2,6 +2,7 @@
 
 #include "core/otherrec.h"
 #include "core/ppdu_id.h"
+#include "platform/pinyin_keys.h"
 #include "store/customer_list_model.h"
 #include "store/customer_record.h"
 #include "store/project_summary.h"
@@ -49,8 +50,8 @@ public:
     // customers of that area.
     void filterArea(const QString& entry);
     // The search bar: the trimmed text in the field (none: no text condition) and the
-    // trimmed area name (empty: any area). A text that found customers goes to the top
-    // of the history unless it is there already.
+    // trimmed area name (empty: any area). Names also match the pinyin they are spelled in. A text
+    // that found customers goes to the top of the history unless it is there already.
     void search(const QString& text, SearchField field, const QString& area);
 
     // --- Changes of single customers.
@@ -80,6 +81,8 @@ private:
     Prompts& prompts_;
     CustomerQuery query_;
     CustomerListModel list_;
+    // The pinyin of the listed names, kept for the next name searches.
+    PinyinIndex pinyin_;
     ListSummary summary_;
     QStringList history_;
     qint32 selected_ = -1;

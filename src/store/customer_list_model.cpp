@@ -12,6 +12,7 @@ void CustomerListModel::setMode(Mode mode) {
 void CustomerListModel::setRows(std::vector<CustomerListRow> rows) {
     beginResetModel();
     rows_ = std::move(rows);
+    sortRows();
     endResetModel();
 }
 

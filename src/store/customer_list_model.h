@@ -50,12 +50,21 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // Sorts by the column, and every list set later too: texts in pinyin order, numbers
+    // within them by value, the design date and the amount by value, the running number
+    // by age (descending: newest first, the order the store lists in).
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
     // The column captions of the detailed list.
     static QStringList captions();
 
 private:
+    void sortRows();
+
     std::vector<CustomerListRow> rows_;
     Mode mode_ = Detailed;
+    int sortColumn_ = Number;
+    Qt::SortOrder sortOrder_ = Qt::DescendingOrder;
 };
 
 // A design date as the list shows it: empty (two spaces) for the zero date of 1899.

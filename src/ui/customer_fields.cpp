@@ -1,5 +1,6 @@
 #include "ui/customer_fields.h"
 
+#include "platform/pinyin_order.h"
 #include "store/customer_record.h"
 
 #include <QComboBox>
@@ -24,7 +25,9 @@ QDateTime storedDate(const QDateEdit* field) {
     return QDateTime(field->date(), QTime(0, 0));
 }
 
-void fillChoices(QComboBox* box, const QString& none, const QStringList& names) {
+// The entry for none first, then the names in pinyin order.
+void fillChoices(QComboBox* box, const QString& none, QStringList names) {
+    sortInPinyinOrder(names);
     const QString current = box->currentText();
     box->clear();
     box->addItem(none);

@@ -18,7 +18,7 @@ class CustomerFields : public QWidget {
 public:
     explicit CustomerFields(QWidget* parent = nullptr);
 
-    // The area and handler boxes: "（无）" and a blank entry, then the names.
+    // The area and handler boxes: "（无）" and a blank entry, then the names in pinyin order.
     void setChoices(const QStringList& areas, const QStringList& handlers);
     // Whether a new area name can be typed into the area box.
     void setAreaEditable(bool editable);

@@ -1,13 +1,17 @@
 #include "ui/tpromanagerfm.h"
 
 #include "design/product_picker.h"
+#include "platform/pinyin_order.h"
 
 #include <QAction>
+#include <QCollator>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -51,8 +55,18 @@ QTreeWidgetItem* Tpromanagerfm::addItem(QTreeWidgetItem* parent, const ManagerNo
     item->setData(0, NumberRole, node.number);
     item->setData(0, StatusRole, node.status);
     item->setIcon(0, statusIcon(node.status));
+    // Categories and sub-categories show in pinyin order of their names.
+    std::vector<const ManagerNode*> children;
     for (const ManagerNode& child : node.children) {
-        addItem(item, child);
+        children.push_back(&child);
+    }
+    const QCollator collator = pinyinCollator();
+    std::stable_sort(children.begin(), children.end(),
+                     [&](const ManagerNode* a, const ManagerNode* b) {
+                         return collator.compare(a->text, b->text) < 0;
+                     });
+    for (const ManagerNode* child : children) {
+        addItem(item, *child);
     }
     return item;
 }

@@ -2,6 +2,7 @@
 
 #include "library/product_library.h"
 #include "platform/picture.h"
+#include "platform/pinyin_order.h"
 #include "quote/startup_session.h"
 #include "store/customer_browser.h"
 #include "store/customer_store.h"
@@ -154,6 +155,9 @@ QWidget* TUserFM::buildLists() {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
+    // A heading click sorts by its column; until then the list is newest first.
+    table_->horizontalHeader()->setSortIndicator(CustomerListModel::Number, Qt::DescendingOrder);
+    table_->setSortingEnabled(true);
     icons_ = new QListView(views_);
     icons_->setObjectName(QStringLiteral("customerIcons"));
     icons_->setViewMode(QListView::IconMode);
@@ -270,6 +274,7 @@ void TUserFM::reloadAreas() {
     };
     areas_ = namesOf(NameList::Areas);
     handlers_ = namesOf(NameList::Handlers);
+    sortInPinyinOrder(areas_);
     areaPanel_->clear();
     areaPanel_->addItem(QStringLiteral("  全部小区"));
     searchArea_->clear();

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // Two top categories of the own catalogue (company 7), one of the general catalogue, and
@@ -214,6 +216,39 @@ TEST_F(PickerTest, SearchListsMatchesOfEveryCategoryAndKeepsOneEntryAtTheTop) {
     picker.search(QStringLiteral("%"));
     EXPECT_EQ(picker.rowCount(), 1);
     EXPECT_EQ(held.size(), 2);
+}
+
+TEST_F(PickerTest, SearchAlsoFindsNamesByTheirPinyin) {
+    picker.loadTopCategories();
+    // 方板C无图 (103) is listed without a record.
+    const struct {
+        const char* text;
+        int rows;
+        std::vector<int> ids;
+    } cases[] = {
+        {"fb", 4, {101, 102, 311}},
+        {"FangBanB", 1, {102}},
+        {"fangb", 4, {101, 102, 311}},
+        {"xdd", 1, {211}},
+        {"xid", 1, {211}},
+        {"tyfb", 1, {311}},
+        {"c", 1, {}},
+        {"tb300", 1, {121}},
+        {"fbx", 0, {}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(picker.search(QString::fromLatin1(c.text)));
+        EXPECT_EQ(picker.rowCount(), c.rows + 1) << c.text;
+        std::vector<int> ids;
+        for (int r = 1; r < picker.rowCount(); ++r) {
+            if (picker.record(r)) {
+                ids.push_back(picker.record(r)->id);
+            }
+        }
+        std::sort(ids.begin(), ids.end());
+        EXPECT_EQ(ids, c.ids) << c.text;
+    }
+    EXPECT_EQ(picker.history().first(), QStringLiteral("tb300"));
 }
 
 TEST_F(PickerTest, TenthEntryPushesOutTheOldest) {

@@ -9,6 +9,8 @@
 #include "support/test_database.h"
 #include "support/titled_room.h"
 
+#include <QPersistentModelIndex>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -175,6 +177,75 @@ TEST_P(BrowserTest, SearchesAndAreaFiltersMatchLiterallyWithinTheCompany) {
     EXPECT_EQ(browser.summary().customers, 2);
     browser.filterArea(QStringLiteral("  全部小区"));
     EXPECT_EQ(browser.list().rowCount(), 5);
+}
+
+TEST_P(BrowserTest, NameSearchesMatchPinyinAsWellOnEitherEngine) {
+    add(QStringLiteral("张三"), QString(), QString(), east, Company, 2);
+    add(QStringLiteral("曾小贤"), QString(), QString(), west, Company, 1);
+    add(QStringLiteral("单田芳"), QString(), QString(), east, Company, 3);
+    add(QStringLiteral("Zoe赵"), QString(), QString(), east);
+    add(QStringLiteral("章子"), QString(), QString(), west, OtherCompany, 4);
+
+    const struct {
+        const char* text;
+        const char* area;
+        QStringList expected;
+        int rooms;
+    } cases[] = {
+        {"zs", "", {"张三"}, 2},
+        {"ZhangSan", "", {"张三"}, 2},
+        {"zhangs", "", {"张三"}, 2},
+        {"zh", "", {"Zoe赵", "张三"}, 2},
+        {"z", "", {"Zoe赵", "曾小贤", "张三"}, 3},
+        {"z", "东区", {"Zoe赵", "张三"}, 2},
+        {"cengxiaoxian", "", {"曾小贤"}, 1},
+        {"zxx", "", {"曾小贤"}, 1},
+        {"shantf", "", {"单田芳"}, 3},
+        {"dtf", "", {"单田芳"}, 3},
+        {"oe", "", {"Zoe赵"}, 0},
+        {"zz", "", {}, 0},
+    };
+    for (const auto& c : cases) {
+        browser.search(QString::fromUtf8(c.text), SearchField::Name, QString::fromUtf8(c.area));
+        EXPECT_EQ(names(browser.list()).join(u','), c.expected.join(u',')) << c.text;
+        EXPECT_EQ(browser.summary().customers, c.expected.size()) << c.text;
+        EXPECT_EQ(browser.summary().rooms, c.rooms) << c.text;
+    }
+    // Pinyin is a name's alone: no other field is spelled.
+    browser.search(QStringLiteral("zs"), SearchField::Address, QString());
+    EXPECT_EQ(browser.list().rowCount(), 0);
+}
+
+TEST_P(BrowserTest, AHeadingClickSortsByItsColumnUntilTheNextClick) {
+    const qint32 zhang = add(QStringLiteral("张三"), QStringLiteral("20"), QString(), west);
+    const qint32 a = add(QStringLiteral("阿明"), QStringLiteral("3"), QString(), east);
+    const qint32 li = add(QStringLiteral("李四"), QStringLiteral("100"), QString(), west);
+    browser.showAll();
+    CustomerListModel& list = browser.list();
+    EXPECT_EQ(names(list), QStringList({"李四", "阿明", "张三"}));
+
+    list.sort(CustomerListModel::Name, Qt::AscendingOrder);
+    EXPECT_EQ(names(list), QStringList({"阿明", "李四", "张三"}));
+    list.sort(CustomerListModel::Name, Qt::DescendingOrder);
+    EXPECT_EQ(names(list), QStringList({"张三", "李四", "阿明"}));
+    // Telephone numbers by value; the areas 东区 (dong) before 西区 (xi), newest first
+    // within one area.
+    list.sort(CustomerListModel::Tele, Qt::AscendingOrder);
+    EXPECT_EQ(names(list), QStringList({"阿明", "张三", "李四"}));
+    list.sort(CustomerListModel::Area, Qt::AscendingOrder);
+    EXPECT_EQ(names(list), QStringList({"阿明", "李四", "张三"}));
+    // The order holds for the next lists, and a selected row keeps its selection.
+    browser.search(QStringLiteral("l"), SearchField::Name, QString());
+    EXPECT_EQ(names(list), QStringList({"李四"}));
+    browser.showAll();
+    const QPersistentModelIndex selected = list.index(list.rowOf(zhang), 0);
+    list.sort(CustomerListModel::Number, Qt::DescendingOrder);
+    EXPECT_EQ(names(list), QStringList({"李四", "阿明", "张三"}));
+    EXPECT_EQ(list.idAt(selected.row()), zhang);
+    list.sort(CustomerListModel::Number, Qt::AscendingOrder);
+    EXPECT_EQ(list.idAt(0), zhang);
+    EXPECT_EQ(list.idAt(1), a);
+    EXPECT_EQ(list.idAt(2), li);
 }
 
 TEST_P(BrowserTest, SelectingACustomerShowsItsRoomsAndItsSummaryByCategory) {

@@ -168,3 +168,17 @@ TEST_F(ManagerWalk, TreeMenuAddsProductsAndRefusesOnesWithoutPicture) {
     EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from pic where xinghao_id=100001")).toInt(),
               1);
 }
+
+TEST_F(ManagerWalk, TheTreeListsSubCategoriesInPinyinOrder) {
+    for (const auto& [id, name] : {std::pair{12, "条板"}, {13, "格栅"}, {14, "铝扣"}}) {
+        db.exec(QStringLiteral("insert into xinghao (id, xinghao, cailiao_id) values (?,?,1)"),
+                {id, QString::fromUtf8(name)});
+    }
+    window->open();
+    const QTreeWidgetItem* category = window->tree()->topLevelItem(0)->child(0);
+    QStringList names;
+    for (int i = 0; i < category->childCount(); ++i) {
+        names << category->child(i)->text(0);
+    }
+    EXPECT_EQ(names, QStringList({"方板", "格栅", "铝扣", "条板"}));
+}
