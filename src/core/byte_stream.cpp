@@ -43,11 +43,11 @@ bool ByteReader::read(double& value) {
 }
 
 bool ByteReader::readBytes(qint64 count, QByteArray& out) {
-    const char* at = nullptr;
-    if (!take(count, at)) {
+    QByteArrayView view;
+    if (!readView(count, view)) {
         return false;
     }
-    out = QByteArray(at, count);
+    out = view.toByteArray();
     return true;
 }
 
