@@ -15,8 +15,10 @@ public:
     bool inside(int x, int y) const { return !white(x, y); }
     bool white(int x, int y) const { return colourAt(x, y) == WhiteRgb; }
     bool red(int x, int y) const { return colourAt(x, y) == RedRgb; }
-    // The inside pixels of a plan rectangle, both edges included.
-    qint64 countInside(const ObjectBox& box) const;
+    // Whether more than `threshold` pixels of a plan rectangle (both edges included) are
+    // inside. Counting stops as soon as the answer is known, which for a panel on the
+    // outline is usually well before the last row.
+    bool insideMoreThan(const ObjectBox& box, qint64 threshold) const;
 
 private:
     static constexpr QRgb WhiteRgb = 0xFFFFFF;

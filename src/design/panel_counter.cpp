@@ -61,12 +61,15 @@ int PanelCounter::contribution(GridCell anchor) {
         return 0;
     }
     // Partly inside: the share of inside pixels against the minimum coverage, compared
-    // in integers so that a panel exactly at the minimum never counts.
+    // in integers so that a panel exactly at the minimum never counts (count × 100 >
+    // coverage × area holds exactly when count exceeds the floor of coverage × area ÷ 100).
     const qint64 area = qint64(block.right - block.left) * (block.bottom - block.top);
     if (area == 0) {
         return 0;
     }
-    return mask_.countInside(block) * 100 > minimumCoverage_ * area ? 1 : 0;
+    const qint64 scaled = minimumCoverage_ * area;
+    const qint64 threshold = scaled >= 0 ? scaled / 100 : (scaled - 99) / 100;
+    return mask_.insideMoreThan(block, threshold) ? 1 : 0;
 }
 
 bool PanelCounter::underAppliance(const ObjectBox& block) const {
