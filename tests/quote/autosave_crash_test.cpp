@@ -73,10 +73,7 @@ protected:
 TEST_F(AutosaveCrashTest, AKilledCopyLeavesOneWholeVersionAndTheStoreUntouched) {
     const int panel = productOf(KindSquarePanel, 300, 300);
     for (int i = 0; i < Rooms; ++i) {
-        TRoom_OBJ& room = project->CreatNewRoom({});
-        drawRectangle(room, 300 + 30 * (i % 5), 240);
-        room.currentProduct = {panel, KindSquarePanel, 0};
-        room.wholeAndPatternFill(0, 0);
+        TRoom_OBJ& room = addTiledRoom(i, panel);
         laid[i] = writeRoomRecords(room).kouban;
         togglePanel(room);
         toggled[i] = writeRoomRecords(room).kouban;

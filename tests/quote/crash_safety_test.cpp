@@ -66,10 +66,7 @@ class CrashSafetyTest : public ProjectTest {};
 TEST_F(CrashSafetyTest, AKilledSaveLeavesTheOldOrTheNewVersionWhole) {
     const int panel = productOf(KindSquarePanel, 300, 300);
     for (int i = 0; i < Rooms; ++i) {
-        TRoom_OBJ& room = project->CreatNewRoom({});
-        drawRectangle(room, 300 + 30 * (i % 5), 240);
-        room.currentProduct = {panel, KindSquarePanel, 0};
-        room.wholeAndPatternFill(0, 0);
+        addTiledRoom(i, panel);
     }
     stampVersion(*project, 0);
     QElapsedTimer clock;

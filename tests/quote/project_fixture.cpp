@@ -1,6 +1,7 @@
 #include "project_fixture.h"
 
 #include "catalogue/program_data.h"
+#include "library/product_library.h"
 #include "store/store_schema.h"
 
 #include <QDir>
@@ -83,6 +84,14 @@ int ProjectTest::productOf(int kind, int width, int height) {
 
 int ProjectTest::rows(const QString& table) {
     return storeDb.scalar(QStringLiteral("select count(*) from ") + table).toInt();
+}
+
+TRoom_OBJ& ProjectTest::addTiledRoom(int i, int panel) {
+    TRoom_OBJ& room = project->CreatNewRoom({});
+    drawRectangle(room, 300 + 30 * (i % 5), 240);
+    room.currentProduct = {panel, KindSquarePanel, 0};
+    room.wholeAndPatternFill(0, 0);
+    return room;
 }
 
 void drawRectangle(TRoom_OBJ& room, int width, int height) {

@@ -53,6 +53,9 @@ protected:
     int productOf(int kind, int width, int height);
     // Row count of a store table.
     int rows(const QString& table);
+    // Adds room `i` of a row of rooms the kill tests use: a rectangle 300 to 420 cm wide
+    // and 240 cm deep, wholly laid with square panel `panel`.
+    TRoom_OBJ& addTiledRoom(int i, int panel);
 
     TempFolder home;
     Database library;
