@@ -1,0 +1,73 @@
+#include "design/room_dxf_stream.h"
+
+#include "platform/gbk.h"
+
+#include <QList>
+
+#include <cstring>
+
+void DxfStream::dxfString(int gc, const char* value) const {
+    if (gc == 0 && definitions_ && std::strcmp(value, "ATTRIB") == 0) {
+        DL_WriterA::dxfString(gc, "ATTDEF");
+        return;
+    }
+    if (gc == 100 && std::strcmp(value, "AcDbAttribute") == 0) {
+        DL_WriterA::dxfString(gc, definitions_ ? "AcDbAttributeDefinition" : value);
+        attributeTagNext_ = true;
+        return;
+    }
+    if (gc == 2 && attributeTagNext_) {
+        attributeTagNext_ = false;
+        if (definitions_) {
+            DL_WriterA::dxfString(3, value); // the prompt: the tag itself
+        }
+        DL_WriterA::dxfString(gc, value);
+        dxfInt(70, attributeFlags_);
+        return;
+    }
+    DL_WriterA::dxfString(gc, value);
+    if (gc == 100 && attributesFollow_ && std::strcmp(value, "AcDbBlockReference") == 0) {
+        attributesFollow_ = false;
+        dxfInt(66, 1);
+    } else if (gc == 100 && std::strcmp(value, "AcDbBlockBegin") == 0) {
+        blockFlagsNext_ = true;
+    } else if (gc == 100 && !dimensionBlock_.empty() && std::strcmp(value, "AcDbDimension") == 0) {
+        DL_WriterA::dxfString(2, dimensionBlock_);
+        dimensionBlock_.clear();
+    }
+}
+
+void DxfStream::dxfString(int gc, const std::string& value) const {
+    dxfString(gc, value.c_str());
+}
+
+void DxfStream::dxfInt(int gc, int value) const {
+    if (gc == 70 && blockFlagsNext_) {
+        blockFlagsNext_ = false;
+        value = blockFlags_;
+        blockFlags_ = 0;
+    }
+    DL_WriterA::dxfInt(gc, value);
+}
+
+std::string DxfStream::text(const QString& text) {
+    const QByteArray whole = gbk::encode(text);
+    if (whole.count('?') == text.count(u'?')) {
+        return whole.toStdString();
+    }
+    std::string out;
+    for (const uint code : text.toUcs4()) {
+        const char32_t c = code;
+        const QString one = QString::fromUcs4(&c, 1);
+        const QByteArray encoded = gbk::encode(one);
+        if (encoded == "?" && c != U'?') {
+            out += QStringLiteral("\\U+%1")
+                       .arg(uint(c), 4, 16, QLatin1Char('0'))
+                       .toUpper()
+                       .toStdString();
+        } else {
+            out += encoded.toStdString();
+        }
+    }
+    return out;
+}
