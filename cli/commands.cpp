@@ -5,6 +5,7 @@
 
 #include "batch_session.h"
 #include "invocation.h"
+#include "quote/room_drawings.h"
 #include "quote/setup_keys.h"
 #include "store/customer_exchange.h"
 #include "store/customer_list_model.h"
@@ -146,14 +147,39 @@ bool backup(const Invocation& run, BatchSession& session, QTextStream& out) {
     return true;
 }
 
+// "导出全部房间DXF", or "导出DXF图纸" of the room given, into the folder given.
+bool dxf(const Invocation& run, BatchSession& session, QTextStream& out) {
+    if (!session.open(customerId(run))) {
+        return false;
+    }
+    std::vector<TRoom_OBJ*> rooms;
+    for (const RoomEntry& entry : session.project().room_list) {
+        rooms.push_back(entry.room.get());
+    }
+    if (run.room > int(rooms.size())) {
+        session.prompts().message(QStringLiteral("没有第%1个房间").arg(run.room));
+        return false;
+    }
+    if (run.room > 0) {
+        rooms = {rooms[std::size_t(run.room - 1)]};
+    }
+    const QStringList files = room_drawings::write(session.project().customer.name, rooms,
+                                                   absolute(run.out), session.prompts());
+    for (const QString& file : files) {
+        out << file << u'\n';
+    }
+    return !files.isEmpty();
+}
+
 } // namespace
 
 bool runCommand(const Invocation& run, BatchSession& session, QTextStream& out) {
     using Command = bool (*)(const Invocation&, BatchSession&, QTextStream&);
     const std::pair<const char*, Command> commands[] = {
-        {"customers", customers},   {"quote", quote},       {"pages", pages},
-        {"statistics", statistics}, {"export", exportFile}, {"import", importFile},
-        {"backup", backup}};
+        {"customers", customers}, {"quote", quote},
+        {"pages", pages},         {"statistics", statistics},
+        {"export", exportFile},   {"import", importFile},
+        {"backup", backup},       {"dxf", dxf}};
     for (const auto& [name, command] : commands) {
         if (run.command == QLatin1String(name)) {
             return command(run, session, out);
