@@ -54,7 +54,7 @@ struct Insert {
     double rotation = 0; // degrees, counter-clockwise
 };
 
-// A wall measured from corner to corner; the dimension line lies `offset` mm outside.
+// A wall measured from corner to corner (an arc by its chord).
 struct WallDimension {
     Line wall;
     Point outward; // unit normal pointing out of the room

@@ -60,13 +60,17 @@ std::string DxfStream::text(const QString& text) {
         const char32_t c = code;
         const QString one = QString::fromUcs4(&c, 1);
         const QByteArray encoded = gbk::encode(one);
-        if (encoded == "?" && c != U'?') {
+        if (encoded != "?" || c == U'?') {
+            out += encoded.toStdString();
+            continue;
+        }
+        // The escape holds four hex digits: beyond them a character takes two, one per
+        // UTF-16 unit, as the readers expect.
+        for (const QChar unit : one) {
             out += QStringLiteral("\\U+%1")
-                       .arg(uint(c), 4, 16, QLatin1Char('0'))
+                       .arg(unit.unicode(), 4, 16, QLatin1Char('0'))
                        .toUpper()
                        .toStdString();
-        } else {
-            out += encoded.toStdString();
         }
     }
     return out;

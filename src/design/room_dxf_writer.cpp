@@ -355,12 +355,12 @@ bool write(TRoom_OBJ& room, const QString& path, QString* failure) {
         DrawingWriter(out, drawing).write();
         out.close();
     }
-    std::error_code error;
     if (QFileInfo(temporary).size() == 0) {
         QFile::remove(temporary);
         fail(failure, QStringLiteral("无法写入文件：") + path);
         return false;
     }
+    std::error_code error;
     std::filesystem::rename(QFile::encodeName(temporary).toStdString(),
                             QFile::encodeName(path).toStdString(), error);
     if (error) {
