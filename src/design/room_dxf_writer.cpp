@@ -6,13 +6,11 @@
 #include "design/room_dxf_drawing.h"
 #include "design/room_dxf_stream.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QSaveFile>
 
 #include <dl_dxf.h>
 
 #include <cmath>
-#include <filesystem>
 #include <numbers>
 
 namespace room_dxf {
@@ -345,26 +343,13 @@ bool write(TRoom_OBJ& room, const QString& path, QString* failure) {
         fail(failure, QStringLiteral("房间没有墙体，无法导出DXF图纸"));
         return false;
     }
-    const QString temporary = path + QStringLiteral(".tmp");
-    {
-        DxfStream out(QFile::encodeName(temporary).constData(), DL_Codes::AC1015);
-        if (out.openFailed()) {
-            fail(failure, QStringLiteral("无法写入文件：") + path);
-            return false;
-        }
-        DrawingWriter(out, drawing).write();
-        out.close();
-    }
-    if (QFileInfo(temporary).size() == 0) {
-        QFile::remove(temporary);
-        fail(failure, QStringLiteral("无法写入文件：") + path);
-        return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(temporary).toStdString(),
-                            QFile::encodeName(path).toStdString(), error);
-    if (error) {
-        QFile::remove(temporary);
+    DxfStream out;
+    DrawingWriter(out, drawing).write();
+    // Written under a temporary name and renamed once complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(out.bytes().data(), qint64(out.bytes().size())) != qint64(out.bytes().size()) ||
+        !file.commit()) {
         fail(failure, QStringLiteral("无法写入文件：") + path);
         return false;
     }

@@ -76,7 +76,8 @@ protected:
         const QString path = folder.path() + QStringLiteral("/客厅.dxf");
         QString failure;
         EXPECT_TRUE(room_dxf::write(*room, path, &failure)) << failure.toStdString();
-        EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".tmp")));
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+                  QStringList{QFileInfo(path).fileName()});
         return readDxfBack(path);
     }
 
