@@ -166,6 +166,7 @@ void MainActions::buildOutputMenus() {
     exp->addAction(add("exportPdf2", "导出PDF设计方案"));
     exp->addSeparator();
     exp->addAction(add("exportPicture", "导出设计图"));
+    exp->addAction(add("exportGltf", "导出3D模型(glTF)"));
     exp->addAction(add("exportExcel", "导出统计表-EXCEL"));
 }
 
