@@ -7,6 +7,7 @@
 #include "invocation.h"
 #include "quote/room_drawings.h"
 #include "quote/setup_keys.h"
+#include "scene/room_model_export.h"
 #include "store/customer_exchange.h"
 #include "store/customer_list_model.h"
 
@@ -171,15 +172,34 @@ bool dxf(const Invocation& run, BatchSession& session, QTextStream& out) {
     return !files.isEmpty();
 }
 
+// "导出3D模型(glTF)" of the room given (else the one shown after opening) into the file.
+bool gltf(const Invocation& run, BatchSession& session, QTextStream& out) {
+    if (!session.open(customerId(run))) {
+        return false;
+    }
+    OpenProject& project = session.project();
+    const int index = run.room > 0 ? run.room - 1 : project.indexOf(session.shownRoom());
+    if (index < 0 || index >= int(project.room_list.size())) {
+        session.prompts().message(QStringLiteral("没有第%1个房间").arg(run.room));
+        return false;
+    }
+    const QString file = absolute(run.out);
+    if (!writeRoomModel(*project.room_list[std::size_t(index)].room, project.ceilingHeight(index),
+                        file, session.prompts())) {
+        return false;
+    }
+    out << file << u'\n';
+    return true;
+}
+
 } // namespace
 
 bool runCommand(const Invocation& run, BatchSession& session, QTextStream& out) {
     using Command = bool (*)(const Invocation&, BatchSession&, QTextStream&);
     const std::pair<const char*, Command> commands[] = {
-        {"customers", customers}, {"quote", quote},
-        {"pages", pages},         {"statistics", statistics},
-        {"export", exportFile},   {"import", importFile},
-        {"backup", backup},       {"dxf", dxf}};
+        {"customers", customers},   {"quote", quote},       {"pages", pages},
+        {"statistics", statistics}, {"export", exportFile}, {"import", importFile},
+        {"backup", backup},         {"dxf", dxf},           {"gltf", gltf}};
     for (const auto& [name, command] : commands) {
         if (run.command == QLatin1String(name)) {
             return command(run, session, out);

@@ -1,6 +1,7 @@
 #include "invocation.h"
 
 #include <QCommandLineParser>
+#include <cstring>
 
 namespace {
 
@@ -25,6 +26,7 @@ constexpr Syntax Commands[] = {
     {"import", 1, false, false, false, false, "import FILE.zpk"},
     {"backup", 1, false, false, false, false, "backup DIR [--replace]"},
     {"dxf", 1, true, true, false, false, "dxf ID [--room N] --out DIR"},
+    {"gltf", 1, true, true, false, false, "gltf ID [--room N] --out FILE.glb"},
 };
 
 const QString HomeOption = QStringLiteral("home");
@@ -46,7 +48,8 @@ void describe(QCommandLineParser& parser) {
         "导出客户项目为文件",
         "从文件导入客户项目，输出新客户编号",
         "备份客户库与产品库到文件夹",
-        "写出客户的房间（默认全部，--room 第几个房间）为 DXF 图纸到文件夹"};
+        "写出客户的房间（默认全部，--room 第几个房间）为 DXF 图纸到文件夹",
+        "写出客户房间（默认打开后显示的房间）的3D模型为 glTF 二进制文件"};
     for (std::size_t i = 0; i < std::size(Commands); ++i) {
         lines << QStringLiteral("  %1\n      %2")
                      .arg(QString::fromUtf8(Commands[i].usage), QString::fromUtf8(explanations[i]));
@@ -62,7 +65,13 @@ void describe(QCommandLineParser& parser) {
          {ModeOption, QStringLiteral("网页：1 当前房间，2 设计图，3 统计表"), QStringLiteral("N")},
          {PdfOption, QStringLiteral("报价单 PDF 文件"), QStringLiteral("FILE")},
          {ReplaceOption, QStringLiteral("备份：替换文件夹中已有的备份")},
-         {RoomOption, QStringLiteral("DXF 图纸：第几个房间（从 1 起）"), QStringLiteral("N")}});
+         {RoomOption, QStringLiteral("DXF 图纸、3D模型：第几个房间（从 1 起）"),
+          QStringLiteral("N")}});
+}
+
+// The commands that write one room or all take "--room N", as their usage says.
+bool takesRoom(const Syntax& syntax) {
+    return std::strstr(syntax.usage, "[--room N]") != nullptr;
 }
 
 const Syntax* syntaxOf(const QString& name) {
@@ -97,7 +106,7 @@ QString checked(const Syntax& syntax, const QCommandLineParser& parser, Invocati
     }
     if (parser.isSet(RoomOption)) {
         run.room = parser.value(RoomOption).toInt(&number);
-        if (!number || run.room < 1 || QLatin1String(syntax.name) != QLatin1String("dxf")) {
+        if (!number || run.room < 1 || !takesRoom(syntax)) {
             return usage;
         }
     }

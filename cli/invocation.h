@@ -14,6 +14,7 @@ struct Invocation {
     int mode = 0;          // --mode of "pages"
     int room = 0;          // --room of "dxf": the room's number from 1; 0 for every room
     bool replace = false;  // --replace of "backup": an earlier backup in the folder is replaced
+    int room = 0;          // --room of "gltf": the room's place in the project from 1; 0 shown
     bool help = false;
 };
 

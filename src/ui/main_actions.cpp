@@ -168,6 +168,7 @@ void MainActions::buildOutputMenus() {
     exp->addAction(add("exportPicture", "导出设计图"));
     exp->addAction(add("exportDxf", "导出DXF图纸"));
     exp->addAction(add("exportDxfAll", "导出全部房间DXF"));
+    exp->addAction(add("exportGltf", "导出3D模型(glTF)"));
     exp->addAction(add("exportExcel", "导出统计表-EXCEL"));
 }
 
