@@ -16,9 +16,15 @@
 // A material: one per product and orientation, or one plain colour.
 struct SceneMaterial {
     QString name;
-    // The product's picture as it lies in the ceiling (null for a plain colour).
+    // The product's picture as it lies in the ceiling (null for a plain colour); the key
+    // colour of a see-through product is transparent in it.
     QImage picture;
     QColor colour;
+    int productId = -1;  // -1 for the walls, floor, empty cells and grid lines
+    int orientation = 0; // the orientation code the picture is turned by
+    // Whether the back faces are drawn too; the walls show only their inner side, so a
+    // camera outside the room looks through the wall in front of it.
+    bool doubleSided = true;
 };
 
 // One mesh: triangles over positions with texture coordinates, all of one material, so
@@ -55,4 +61,7 @@ struct CeilingScene {
     std::vector<SceneMesh> meshes;
     QVector3D boundsMin;
     QVector3D boundsMax;
+    float ceilingHeight = 2.6f; // metres
+    // The centroid of the room's area on the floor.
+    QVector3D floorCentre;
 };
