@@ -91,6 +91,7 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     wireReports();
     wireClosing();
     wireLegacyImport();
+    wireView3D();
     maintenance_ = std::make_unique<MainMaintenance>(*this, session_, prompts_, std::move(clock));
     billEdits_ = std::make_unique<MainBillEdits>(*this, *bill_, session_.library());
     connect((*actions_)[QStringLiteral("exit")], &QAction::triggered, this, &QWidget::close);

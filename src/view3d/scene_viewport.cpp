@@ -42,7 +42,8 @@ View3D {
 )";
 
 // One mesh: pictures and the ceiling show their own colours unlit, as on the plan; walls
-// and floor are lit so that their faces read apart.
+// and floor are lit so that their faces read apart. Faces turned away are not drawn, so a
+// camera outside the room sees through the wall between.
 constexpr const char* meshQml = R"(
 import QtQuick
 import QtQuick3D
@@ -60,7 +61,6 @@ Model {
         lighting: lit ? DefaultMaterial.FragmentLighting : DefaultMaterial.NoLighting
         diffuseColor: textured ? "white" : colour
         diffuseMap: textured ? picture : null
-        cullMode: Material.NoCulling
     }
 }
 )";
@@ -85,6 +85,7 @@ struct SceneViewport::Parts {
     QQmlEngine* engine = nullptr;
     std::unique_ptr<QQmlComponent> meshComponent;
     std::unique_ptr<QQuickItem> view;
+    QQuickItem* shownView = nullptr; // the same, also when a host owns it
     QObject* camera = nullptr;
     QQuick3DObject* content = nullptr;
     // Owned by `content`'s object tree; models before pictures when they go.
@@ -143,6 +144,7 @@ std::unique_ptr<SceneViewport> SceneViewport::create(QQmlEngine& engine, QString
         return nullptr;
     }
     parts->view.reset(qobject_cast<QQuickItem*>(viewComponent.create()));
+    parts->shownView = parts->view.get();
     if (!parts->view) {
         if (problem) {
             *problem = viewComponent.errorString();
@@ -155,7 +157,11 @@ std::unique_ptr<SceneViewport> SceneViewport::create(QQmlEngine& engine, QString
 }
 
 QQuickItem* SceneViewport::item() const {
-    return parts_->view.get();
+    return parts_->shownView;
+}
+
+void SceneViewport::handOverItem() {
+    (void)parts_->view.release();
 }
 
 void SceneViewport::show(const CeilingScene& scene) {

@@ -19,8 +19,10 @@ public:
     SceneViewport(const SceneViewport&) = delete;
     SceneViewport& operator=(const SceneViewport&) = delete;
 
-    // The View3D item, owned by this object until a host takes it as a child.
+    // The View3D item, owned by this object unless a host took it over.
     QQuickItem* item() const;
+    // A host that shows the item as its root owns it from now on; it must outlive this.
+    void handOverItem();
     // Shows the scene; models and pictures already shown are updated in place.
     void show(const CeilingScene& scene);
     void setCamera(const SceneCamera& camera);
