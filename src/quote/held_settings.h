@@ -74,6 +74,7 @@ struct HeldSettings {
     int gh = 300;
     int history = 20;
     int autosaveMinutes = 3; // 0: no automatic copies
+    int ceilingHeight = 260; // cm, the 3D view's ceiling of a room without one of its own
     QStringList searchHistory;
     CompanySettings company;
 

@@ -93,6 +93,7 @@ void OpenProject::disposeRoom(int index) {
     view_.roomRemoving(index);
     RoomEntry& entry = room_list[std::size_t(index)];
     storedDigests_.erase(entry.room.get());
+    ceilingHeights_.erase(entry.room.get());
     entry.room->stopScrollTimer();
     entry.room->setCanvas(nullptr);
     room_list.erase(room_list.begin() + index);

@@ -95,6 +95,12 @@ public:
     // Copies a stored room of any customer into the project.
     bool importRoom(qint32 roomRowId);
 
+    // The ceiling height in cm of the room at `index` for its 3D view: its own, else the
+    // setting "吊顶高度(cm)". Setting one marks the room and the project edited; it is
+    // saved, copied and removed with the room.
+    int ceilingHeight(int index) const;
+    void setCeilingHeight(int index, int heightCm);
+
     // The area and handler chosen on the customer page by name.
     void getareaID(const QString& title);
     void getworkerID(const QString& name);
@@ -112,6 +118,8 @@ private:
     // Per room, the digest of the records and title last stored or loaded. A save whose
     // records give the same digest keeps the stored records and picture.
     std::unordered_map<const TRoom_OBJ*, QByteArray> storedDigests_;
+    // The rooms given a ceiling height of their own.
+    std::unordered_map<const TRoom_OBJ*, int> ceilingHeights_;
 
     ProjectBill* bill_ = nullptr;
     CustomerStore& store_;

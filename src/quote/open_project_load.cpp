@@ -6,6 +6,7 @@
 #include "quote/project_view.h"
 #include "quote/room_digest.h"
 #include "store/customer_store.h"
+#include "store/room_ceilings.h"
 #include "store/stored_lists.h"
 
 #include <algorithm>
@@ -42,8 +43,13 @@ bool OpenProject::openproject(qint32 id) {
     if (bill_) {
         bill_->readfromPricelist();
     }
+    const std::unordered_map<qint32, int> heights =
+        room_ceilings::heightsOfCustomer(store_.database(), id);
     for (const RoomRecord& row : store_.roomsOf(id)) {
         TRoom_OBJ& room = loadRoom(row, row.id);
+        if (const auto height = heights.find(row.id); height != heights.end()) {
+            ceilingHeights_[&room] = height->second;
+        }
         room.not_Cacl = row.notCacl ? 1 : 0;
         room.editMode = EditDesign;
         room.setTool(9);

@@ -5,6 +5,7 @@
 #include "quote/project_view.h"
 #include "quote/room_digest.h"
 #include "store/customer_store.h"
+#include "store/room_ceilings.h"
 
 bool OpenProject::deleteRoom(int index) {
     if (index < 0 || index >= int(room_list.size())) {
@@ -37,6 +38,9 @@ bool OpenProject::copyRoom(int index) {
     request.roomMode = source.roomstyle;
     request.stripFreeMode = source.stripFreeMode;
     TRoom_OBJ& copy = CreatNewRoom(request);
+    if (const auto height = ceilingHeights_.find(&source); height != ceilingHeights_.end()) {
+        ceilingHeights_[&copy] = height->second;
+    }
     const bool read = copy.readWall(&records.wall, source.getName(), source.roomstyle) &&
                       copy.readKouban(&records.kouban) && copy.readDianqi(&records.dianqi);
     copy.zoom = source.zoom - 2;
@@ -61,6 +65,9 @@ bool OpenProject::importRoom(qint32 roomRowId) {
     }
     RoomRecord imported = *row;
     TRoom_OBJ& room = loadRoom(imported, -1);
+    if (const std::optional<int> height = room_ceilings::heightOf(store_.database(), roomRowId)) {
+        ceilingHeights_[&room] = *height;
+    }
     room.editMode = EditDesign;
     room.setTool(20);
     room.paint();

@@ -9,6 +9,7 @@
 #include "quote/project_view.h"
 #include "quote/room_digest.h"
 #include "store/customer_store.h"
+#include "store/room_ceilings.h"
 #include "store/stored_lists.h"
 
 #include <QImage>
@@ -20,6 +21,7 @@ struct RoomWrite {
     RoomRecord row;
     QByteArray digest;
     bool withRecords = true;
+    std::optional<int> ceilingHeight;
 };
 
 // Shows the save's progress bar and hides it on every way out.
@@ -73,6 +75,9 @@ bool OpenProject::save(SaveMode mode) {
         write.row.notCacl = room.not_Cacl != 0;
         const RoomRecords records = writeRoomRecords(room);
         write.digest = roomDigest(records, room.getName());
+        if (const auto height = ceilingHeights_.find(&room); height != ceilingHeights_.end()) {
+            write.ceilingHeight = height->second;
+        }
         const bool roomStored = stored && entry.id >= 0 && store_.roomExists(entry.id);
         write.row.id = roomStored ? entry.id : -1;
         // An overwrite replaces whatever the other save left in the rooms too.
@@ -111,6 +116,7 @@ bool OpenProject::save(SaveMode mode) {
                 } else {
                     write.row.id = store_.insertRoom(write.row);
                 }
+                room_ceilings::store(store_.database(), write.row.id, write.ceilingHeight);
                 progress.step();
             }
             row.revision = store_.revisionOf(row.id).value_or(0);

@@ -39,6 +39,8 @@ inline constexpr IntKey roomstyle{"setup", "roomstyle", 0};
 inline constexpr IntKey history{"setup", "history", 20};
 // Minutes between automatic copies of the open project; 0 turns them off.
 inline constexpr IntKey autosaveMinutes{"setup", "autosave", 3};
+// "吊顶高度(cm)": the 3D view's ceiling of a room without one of its own.
+inline constexpr IntKey ceilingHeight{"setup", "ceilingheight", 260};
 inline constexpr IntKey glen{"setup", "Glen", 100};
 inline constexpr DateKey backup{"setup", "backup"};
 inline constexpr TextKey v5dbpath{"setup", "v5dbpath", ""};

@@ -1,6 +1,7 @@
 #include "store/customer_store.h"
 
 #include "platform/database.h"
+#include "store/room_ceilings.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -191,6 +192,7 @@ int CustomerStore::drawProjectNumber(int first) {
 
 void CustomerStore::deleteCustomer(qint32 id) {
     Transaction t(db_);
+    room_ceilings::removeCustomer(db_, id);
     db_.exec(QStringLiteral("delete from roomlist where UserId = ?"), {id});
     db_.exec(QStringLiteral("delete from userlist where id = ?"), {id});
     t.commit();

@@ -1,6 +1,7 @@
 #include "store/customer_store.h"
 
 #include "platform/database.h"
+#include "store/room_ceilings.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -78,6 +79,7 @@ void CustomerStore::updateRoom(const RoomRecord& r, bool withRecords) {
 }
 
 void CustomerStore::deleteRoom(qint32 id) {
+    room_ceilings::removeRoom(db_, id);
     db_.exec(QStringLiteral("delete from roomlist where id = ?"), {id});
 }
 

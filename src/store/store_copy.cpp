@@ -2,6 +2,7 @@
 
 #include "platform/database.h"
 #include "store/database_files.h"
+#include "store/room_ceilings.h"
 #include "store/store_schema.h"
 
 #include <QSqlDriver>
@@ -70,6 +71,7 @@ void copyTables(Database& from, Database& to) {
     for (const char* table : storeTables) {
         copyTable(from, to, QString::fromLatin1(table));
     }
+    room_ceilings::copyAll(from, to);
 }
 
 } // namespace

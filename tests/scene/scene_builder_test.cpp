@@ -92,11 +92,12 @@ TEST_F(SceneTest, TiledRoomHasOneQuadPerPanelWithinTheOutlineAtTheCeiling) {
     // standard panel shows its picture's top-left pixel, the turned one the bottom-left
     // pixel of the picture (turned a quarter clockwise).
     const QImage source = cornerPicture(8, 8, 10);
-    EXPECT_EQ(texelAtVertex(scene, *turned, 10.5f, 11.0f), source.pixel(0, 7));
-    EXPECT_EQ(texelAtVertex(scene, *turned, 11.0f, 11.0f), source.pixel(0, 0));
-    EXPECT_EQ(texelAtVertex(scene, *turned, 11.0f, 11.5f), source.pixel(7, 0));
-    EXPECT_EQ(texelAtVertex(scene, *standard, 10.0f, 10.0f), source.pixel(0, 0));
-    EXPECT_EQ(texelAtVertex(scene, *standard, 10.5f, 10.5f), source.pixel(7, 7));
+    const QPointF middle(10.75, 11.25);
+    EXPECT_EQ(texelAtCorner(scene, *turned, middle, {10.5, 11.0}), source.pixel(0, 7));
+    EXPECT_EQ(texelAtCorner(scene, *turned, middle, {11.0, 11.0}), source.pixel(0, 0));
+    EXPECT_EQ(texelAtCorner(scene, *turned, middle, {11.0, 11.5}), source.pixel(7, 0));
+    EXPECT_EQ(texelAtCorner(scene, *standard, {10.25, 10.25}, {10.0, 10.0}), source.pixel(0, 0));
+    EXPECT_EQ(texelAtCorner(scene, *standard, {10.25, 10.25}, {10.5, 10.5}), source.pixel(7, 7));
 }
 
 TEST_F(SceneTest, CeilingAndFloorCoverTheRoomWhateverItsShape) {
@@ -218,7 +219,8 @@ TEST_F(SceneTest, AppliancesAndFloatingProductsHangBelowTheCeiling) {
     EXPECT_TRUE(scene.materials[std::size_t(bare->material)].picture.isNull());
     EXPECT_TRUE(scene.materials[std::size_t(bare->material)].colour.isValid());
     EXPECT_NEAR(planArea(scene, SceneMesh::Kind::Floating), 1.0, 1e-5);
-    EXPECT_EQ(texelAtVertex(scene, *lamp, 11.5f, 11.0f), cornerPicture(4, 4, 90).pixel(3, 3));
+    EXPECT_EQ(texelAtCorner(scene, *lamp, {11.25, 10.75}, {11.5, 11.0}),
+              cornerPicture(4, 4, 90).pixel(3, 3));
 }
 
 TEST_F(SceneTest, StripsLieOneQuadPerRunTexturedAlongTheirLength) {

@@ -86,17 +86,35 @@ const SceneMesh* meshOf(const CeilingScene& scene, SceneMesh::Kind kind, int pro
     return nullptr;
 }
 
-QRgb texelAtVertex(const CeilingScene& scene, const SceneMesh& mesh, float x, float z) {
-    const QImage& picture = scene.materials[std::size_t(mesh.material)].picture;
-    for (std::size_t i = 0; i < mesh.positions.size() / 3; ++i) {
-        if (std::abs(mesh.positions[3 * i] - x) < 1e-4f &&
-            std::abs(mesh.positions[3 * i + 2] - z) < 1e-4f) {
-            // Centre of the texel the coordinate starts, pulled inside the picture.
-            const float u = std::clamp(mesh.uvs[2 * i], 0.0f, 0.999f);
-            const float v = std::clamp(mesh.uvs[2 * i + 1], 0.0f, 0.999f);
-            return picture.pixel(int(u * float(picture.width())), int(v * float(picture.height())));
+int quadCorner(const float* positions, std::size_t vertices, QPointF middle, QPointF corner) {
+    const auto near = [](double a, double b) { return std::abs(a - b) < 1e-4; };
+    for (std::size_t q = 0; q + 3 < vertices; q += 4) {
+        QPointF sum;
+        for (std::size_t v = q; v < q + 4; ++v) {
+            sum += QPointF(positions[3 * v], positions[3 * v + 2]);
+        }
+        if (!near(sum.x() / 4, middle.x()) || !near(sum.y() / 4, middle.y())) {
+            continue;
+        }
+        for (std::size_t v = q; v < q + 4; ++v) {
+            if (near(positions[3 * v], corner.x()) && near(positions[3 * v + 2], corner.y())) {
+                return int(v);
+            }
         }
     }
-    ADD_FAILURE() << "no vertex at " << x << ", " << z;
-    return 0;
+    return -1;
+}
+
+QRgb texelAtCorner(const CeilingScene& scene, const SceneMesh& mesh, QPointF middle,
+                   QPointF corner) {
+    const QImage& picture = scene.materials[std::size_t(mesh.material)].picture;
+    const int v = quadCorner(mesh.positions.data(), mesh.positions.size() / 3, middle, corner);
+    if (v < 0) {
+        ADD_FAILURE() << "no corner at " << corner.x() << ", " << corner.y();
+        return 0;
+    }
+    // The texel that the coordinate starts, pulled inside the picture.
+    const float u = std::clamp(mesh.uvs[2 * std::size_t(v)], 0.0f, 0.999f);
+    const float t = std::clamp(mesh.uvs[2 * std::size_t(v) + 1], 0.0f, 0.999f);
+    return picture.pixel(int(u * float(picture.width())), int(t * float(picture.height())));
 }

@@ -37,5 +37,9 @@ std::size_t vertexCount(const CeilingScene& scene, SceneMesh::Kind kind);
 double planArea(const CeilingScene& scene, SceneMesh::Kind kind);
 const SceneMesh* meshOf(const CeilingScene& scene, SceneMesh::Kind kind, int productId,
                         int orientation);
-// The texel of the mesh's picture at the vertex lying at (x, z) metres.
-QRgb texelAtVertex(const CeilingScene& scene, const SceneMesh& mesh, float x, float z);
+// The first vertex at (x, z) metres of the quad (four vertices in a row) of the mesh whose
+// middle lies at (midX, midZ); -1 when there is none.
+int quadCorner(const float* positions, std::size_t vertices, QPointF middle, QPointF corner);
+// The texel of the mesh's picture at that corner of that quad.
+QRgb texelAtCorner(const CeilingScene& scene, const SceneMesh& mesh, QPointF middle,
+                   QPointF corner);
