@@ -6,6 +6,7 @@
 #include "batch_session.h"
 #include "invocation.h"
 #include "quote/setup_keys.h"
+#include "scene/room_model_export.h"
 #include "store/customer_exchange.h"
 #include "store/customer_list_model.h"
 
@@ -146,6 +147,26 @@ bool backup(const Invocation& run, BatchSession& session, QTextStream& out) {
     return true;
 }
 
+// "导出3D模型(glTF)" of the room given (else the one shown after opening) into the file.
+bool gltf(const Invocation& run, BatchSession& session, QTextStream& out) {
+    if (!session.open(customerId(run))) {
+        return false;
+    }
+    OpenProject& project = session.project();
+    const int index = run.room > 0 ? run.room - 1 : project.indexOf(session.shownRoom());
+    if (index < 0 || index >= int(project.room_list.size())) {
+        session.prompts().message(QStringLiteral("没有这个房间：") + QString::number(run.room));
+        return false;
+    }
+    const QString file = absolute(run.out);
+    if (!writeRoomModel(*project.room_list[std::size_t(index)].room, project.ceilingHeight(index),
+                        file, session.prompts())) {
+        return false;
+    }
+    out << file << u'\n';
+    return true;
+}
+
 } // namespace
 
 bool runCommand(const Invocation& run, BatchSession& session, QTextStream& out) {
@@ -153,7 +174,7 @@ bool runCommand(const Invocation& run, BatchSession& session, QTextStream& out) 
     const std::pair<const char*, Command> commands[] = {
         {"customers", customers},   {"quote", quote},       {"pages", pages},
         {"statistics", statistics}, {"export", exportFile}, {"import", importFile},
-        {"backup", backup}};
+        {"backup", backup},         {"gltf", gltf}};
     for (const auto& [name, command] : commands) {
         if (run.command == QLatin1String(name)) {
             return command(run, session, out);

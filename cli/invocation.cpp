@@ -24,6 +24,7 @@ constexpr Syntax Commands[] = {
     {"export", 2, true, false, false, false, "export ID FILE.zpk"},
     {"import", 1, false, false, false, false, "import FILE.zpk"},
     {"backup", 1, false, false, false, false, "backup DIR [--replace]"},
+    {"gltf", 1, true, true, false, false, "gltf ID [--room N] --out FILE.glb"},
 };
 
 const QString HomeOption = QStringLiteral("home");
@@ -31,6 +32,7 @@ const QString OutOption = QStringLiteral("out");
 const QString ModeOption = QStringLiteral("mode");
 const QString PdfOption = QStringLiteral("pdf");
 const QString ReplaceOption = QStringLiteral("replace");
+const QString RoomOption = QStringLiteral("room");
 
 void describe(QCommandLineParser& parser) {
     QStringList lines{
@@ -43,7 +45,8 @@ void describe(QCommandLineParser& parser) {
         "写出客户的统计表文件",
         "导出客户项目为文件",
         "从文件导入客户项目，输出新客户编号",
-        "备份客户库与产品库到文件夹"};
+        "备份客户库与产品库到文件夹",
+        "写出客户房间（默认打开后显示的房间）的3D模型为 glTF 二进制文件"};
     for (std::size_t i = 0; i < std::size(Commands); ++i) {
         lines << QStringLiteral("  %1\n      %2")
                      .arg(QString::fromUtf8(Commands[i].usage), QString::fromUtf8(explanations[i]));
@@ -58,7 +61,8 @@ void describe(QCommandLineParser& parser) {
          {OutOption, QStringLiteral("输出的文件夹或文件"), QStringLiteral("PATH")},
          {ModeOption, QStringLiteral("网页：1 当前房间，2 设计图，3 统计表"), QStringLiteral("N")},
          {PdfOption, QStringLiteral("报价单 PDF 文件"), QStringLiteral("FILE")},
-         {ReplaceOption, QStringLiteral("备份：替换文件夹中已有的备份")}});
+         {ReplaceOption, QStringLiteral("备份：替换文件夹中已有的备份")},
+         {RoomOption, QStringLiteral("3D模型：房间的序号（从 1 起）"), QStringLiteral("N")}});
 }
 
 const Syntax* syntaxOf(const QString& name) {
@@ -88,6 +92,12 @@ QString checked(const Syntax& syntax, const QCommandLineParser& parser, Invocati
     if (syntax.needsPdf) {
         run.out = parser.value(PdfOption);
         if (run.out.isEmpty()) {
+            return usage;
+        }
+    }
+    if (parser.isSet(RoomOption)) {
+        run.room = parser.value(RoomOption).toInt(&number);
+        if (!number || run.room < 1) {
             return usage;
         }
     }

@@ -13,6 +13,7 @@ struct Invocation {
     QString out;           // --out, or --pdf of "quote"
     int mode = 0;          // --mode of "pages"
     bool replace = false;  // --replace of "backup": an earlier backup in the folder is replaced
+    int room = 0;          // --room of "gltf": the room's place in the project from 1; 0 shown
     bool help = false;
 };
 
