@@ -2,6 +2,7 @@
 
 #include "core/troom_obj.h"
 #include "platform/prompts.h"
+#include "quote/setup_form.h"
 #include "scene/scene_builder.h"
 #include "scene/scene_camera.h"
 #include "ui/scene_view_widget.h"
@@ -11,18 +12,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
-namespace {
-
-constexpr int DefaultCeilingHeightCm = 260;
-
-} // namespace
-
-QString noOpenGlMessage() {
-    return QStringLiteral("本机没有可用的OpenGL,无法显示3D效果");
-}
 
 Ceiling3DWindow* Ceiling3DWindow::open(Sources sources, Prompts& prompts, QWidget* parent) {
     TRoom_OBJ* room = sources.room ? sources.room() : nullptr;
@@ -80,10 +72,11 @@ void Ceiling3DWindow::buildControls() {
     bar->addWidget(new QLabel(QStringLiteral("吊顶高度(cm)"), this));
     height_ = new QSpinBox(this);
     height_->setObjectName(QStringLiteral("ceilingHeight"));
-    height_->setRange(150, 1000);
-    height_->setValue(DefaultCeilingHeightCm);
+    height_->setRange(setup_limits::ceilingHeightMin, setup_limits::ceilingHeightMax);
     connect(height_, &QSpinBox::editingFinished, this, [this] {
-        if (TRoom_OBJ* room = sources_.room()) {
+        TRoom_OBJ* room = sources_.room();
+        if (room && room == shown_ && height_->value() != sources_.ceilingHeight()) {
+            sources_.setCeilingHeight(height_->value());
             rebuild(*room);
         }
     });
@@ -121,6 +114,10 @@ void Ceiling3DWindow::follow() {
 
 // The scene made again from the room; an outline left open keeps the last scene shown.
 bool Ceiling3DWindow::rebuild(TRoom_OBJ& room) {
+    {
+        const QSignalBlocker quiet(height_);
+        height_->setValue(sources_.ceilingHeight());
+    }
     std::optional<CeilingScene> scene = buildCeilingScene(room, height_->value());
     if (!scene) {
         note_->setText(openOutlineMessage());

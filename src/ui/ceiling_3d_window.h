@@ -21,6 +21,9 @@ public:
     struct Sources {
         std::function<TRoom_OBJ*()> room; // the room to show, null when there is none
         std::function<QString()> customerName;
+        // The shown room's ceiling height in cm, and its change by the user.
+        std::function<int()> ceilingHeight;
+        std::function<void(int)> setCeilingHeight;
     };
 
     // The window for the room, shown; null, after telling the user why, when the room's
@@ -52,6 +55,3 @@ private:
     QString shownTitle_;
     quint64 shownEdit_ = 0;
 };
-
-// What the user is told when 3D cannot be drawn on this machine.
-QString noOpenGlMessage();

@@ -24,6 +24,12 @@ void Tmainfm::wireView3D() {
         Ceiling3DWindow::Sources sources;
         sources.room = [this] { return active_; };
         sources.customerName = [this] { return project_->customer.name; };
+        sources.ceilingHeight = [this] {
+            return project_->ceilingHeight(project_->indexOf(active_));
+        };
+        sources.setCeilingHeight = [this](int cm) {
+            project_->setCeilingHeight(project_->indexOf(active_), cm);
+        };
         view3d_ = Ceiling3DWindow::open(std::move(sources), prompts_, this);
     });
 }

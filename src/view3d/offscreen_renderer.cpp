@@ -23,6 +23,10 @@ bool versionSuffices(const QSurfaceFormat& format) {
 
 } // namespace
 
+QString noOpenGlMessage() {
+    return QStringLiteral("本机没有可用的OpenGL,无法显示3D效果");
+}
+
 struct OffscreenRenderer::Parts {
     QOpenGLContext context;
     QOffscreenSurface surface;

@@ -33,3 +33,6 @@ private:
 // One picture of a scene: a renderer made for it, or a null picture with the reason.
 QImage renderScene(const CeilingScene& scene, const SceneCamera& camera, QSize size,
                    QString* problem = nullptr);
+
+// What the user is told when 3D cannot be drawn on this machine.
+QString noOpenGlMessage();

@@ -8,6 +8,7 @@
 
 #include <QImageReader>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -31,12 +32,15 @@ protected:
         Ceiling3DWindow::Sources sources;
         sources.room = [this] { return room.get(); };
         sources.customerName = [] { return QStringLiteral("张三"); };
+        sources.ceilingHeight = [this] { return heightCm; };
+        sources.setCeilingHeight = [this](int cm) { heightCm = cm; };
         return Ceiling3DWindow::open(std::move(sources), prompts, nullptr);
     }
 
     TestLibrary library;
     ScriptedPrompts prompts;
     std::unique_ptr<TRoom_OBJ> room;
+    int heightCm = 260;
 };
 
 } // namespace
@@ -70,6 +74,14 @@ TEST_F(Ceiling3DWindowTest, ShowsPresetsFollowsEditsAndExports) {
     window->follow();
     EXPECT_NEAR(blueAt(view, leftHalf), 200, 12);
     EXPECT_NEAR(blueAt(view, QVector3D(13.25f, 2.6f, 11.25f)), 10, 12);
+
+    // The room's own ceiling height, changed in the window, raises the ceiling.
+    auto* height = window->findChild<QSpinBox*>(QStringLiteral("ceilingHeight"));
+    EXPECT_EQ(height->value(), 260);
+    height->setValue(300);
+    emit height->editingFinished();
+    EXPECT_EQ(heightCm, 300);
+    EXPECT_NEAR(window->scene().boundsMax.y(), 3.0f, 1e-4f);
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("room.jpg"));
