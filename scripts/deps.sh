@@ -16,7 +16,7 @@ packages=(
   fcitx5-frontend-qt6 ibus
   xvfb xauth
   tidy chromium poppler-utils
-  qt6-declarative-dev qt6-quick3d-dev qml6-module-quick3d qml6-module-qtquick libqt6quickwidgets6
+  qt6-declarative-dev qt6-quick3d-dev qt6-shadertools-dev qml6-module-quick3d qml6-module-qtquick qml6-module-qtqml-workerscript libqt6quickwidgets6
   libgl1-mesa-dri libegl-mesa0 libtinygltf-dev assimp-utils
   libdxflib-dev python3-ezdxf
 )

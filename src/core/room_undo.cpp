@@ -21,6 +21,7 @@ void TRoom_OBJ::recordStep() {
         }
         undoList.push_back(historyrec::capture(*this));
         undoPosition = int(undoList.size()) - 1;
+        ++editCount;
         roomChanged = false;
         canRedo = false;
         canUndo = undoPosition > 0;
@@ -63,6 +64,7 @@ void TRoom_OBJ::restoreStep(int index) {
         return;
     }
     undoPosition = index;
+    ++editCount;
     const historyrec& step = *undoList[std::size_t(index)];
     // The mask is drawn from the outline alone. When it shows the outline the room has
     // now, only what the snapshot's outline changes is drawn again (most design steps

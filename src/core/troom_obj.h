@@ -502,6 +502,7 @@ public:
     quint8 not_Cacl = 0;
     qint32 minimumCoverage = 5; // %
     qint32 undoPosition = 0;
+    quint64 editCount = 0; // grows with every step recorded, undone or redone
     QPoint savedCorner;     // plan position of a corner when a corner split starts
     bool lockCanvas = true; // no automatic scrolling and no scroll markers
     Bounds roomBox;         // written by computeActiveRange

@@ -263,6 +263,7 @@ void Tmainfm::refreshWorkspace() {
     if (!refreshed) {
         return;
     }
+    follow3DView();
     const workspace::WorkspaceState& state = *refreshed;
     MainActions& actions = *actions_;
     // The picker popup's "填充" entries and its product entries.

@@ -99,6 +99,9 @@ void MainActions::buildRoomMenu() {
     flip->addAction(add("flipVertical", "垂直翻转"));
     flip->menuAction()->setVisible(false);
     flip->menuAction()->setEnabled(false);
+    QAction* view3d = add("view3d", "3D效果");
+    view3d->setShortcut(Qt::Key_F3);
+    m->addAction(view3d);
 }
 
 void MainActions::buildDesignMenu() {
@@ -258,6 +261,7 @@ void MainActions::buildToolBars() {
     designBar_->addAction(otherFill);
     designBar_->addAction(align);
     designBar_->addAction(actions_.value(QStringLiteral("clearDesign")));
+    designBar_->addAction(actions_.value(QStringLiteral("view3d")));
     for (QAction* a : {otherFill, align}) {
         if (auto* button = qobject_cast<QToolButton*>(designBar_->widgetForAction(a))) {
             button->setPopupMode(QToolButton::MenuButtonPopup);

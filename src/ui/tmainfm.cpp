@@ -93,6 +93,7 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     wireClosing();
     wireLegacyImport();
     wireDrawingExports(*this, session_.path(QStringLiteral("导出文件")), prompts_);
+    wireView3D();
     maintenance_ = std::make_unique<MainMaintenance>(*this, session_, prompts_, std::move(clock));
     billEdits_ = std::make_unique<MainBillEdits>(*this, *bill_, session_.library());
     connect((*actions_)[QStringLiteral("exit")], &QAction::triggered, this, &QWidget::close);

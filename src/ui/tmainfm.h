@@ -6,12 +6,14 @@
 #include "quote/setup_form.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
 class BillOfMaterials;
+class Ceiling3DWindow;
 class CustomerPage;
 class CustomerStore;
 class DesignStatisticsPanel;
@@ -157,6 +159,9 @@ private:
     void printPreview();
     // "导入V5项目文件" (src/ui/main_legacy_import.cpp).
     void wireLegacyImport();
+    // "3D效果" (src/ui/main_view3d.cpp): the active room's 3D window, kept in step with it.
+    void wireView3D();
+    void follow3DView();
 
     StartupSession& session_;
     Prompts& prompts_;
@@ -184,6 +189,7 @@ private:
     CustomerPage* customerPage_ = nullptr;
     // The customer browser, made once with the project.
     TUserFM* browser_ = nullptr;
+    QPointer<Ceiling3DWindow> view3d_;
     QProgressBar* saveProgress_ = nullptr;
     TRoom_OBJ* active_ = nullptr;
     bool started_ = false;

@@ -51,9 +51,10 @@ const Layer layers[] = {
     {"src/store", "platform library core store"},
     {"src/quote", "platform library core design store quote"},
     {"src/scene", "platform library core design scene"},
-    {"src/ui", "platform library core design store quote scene ui"},
-    {"app", "platform library core design store quote scene ui"},
-    {"cli", "platform library core design store quote scene"},
+    {"src/view3d", "platform library core design scene view3d"},
+    {"src/ui", "platform library core design store quote scene view3d ui"},
+    {"app", "platform library core design store quote scene view3d ui"},
+    {"cli", "platform library core design store quote scene view3d"},
     {"tools", "platform library core design store quote catalogue"},
 };
 
@@ -62,8 +63,9 @@ const Layer layers[] = {
 TEST(Architecture, SourceFoldersIncludeOnlyDownward) {
     const QString root = QStringLiteral(YZ_SOURCE_DIR);
     const QRegularExpression projectInclude(
-        QStringLiteral(R"(^\s*#\s*include\s*"(platform|library|core|design|store|quote|scene|)"
-                       R"(ui|catalogue)/)"),
+        QStringLiteral(
+            R"(^\s*#\s*include\s*"(platform|library|core|design|store|quote|scene|view3d|)"
+            R"(ui|catalogue)/)"),
         QRegularExpression::MultilineOption);
     QStringList offenders;
     int includes = 0;
