@@ -135,7 +135,8 @@ std::optional<std::vector<RoomJpeg>> RoomPictures::jpegs(const std::vector<RoomV
         }
     }
     const auto draw = [&](int i) {
-        QImage image;
+        // Each thread draws its rooms into one picture.
+        thread_local QImage image;
         if (rooms[std::size_t(i)].room->designPicture(image)) {
             out[std::size_t(i)] = picture::encodeJpeg(image, quality);
         }
@@ -169,7 +170,7 @@ std::optional<std::vector<QImage>> RoomPictures::printed(const std::vector<RoomV
             out[at] = decodedAt(*kept[at], width);
             return;
         }
-        QImage image;
+        thread_local QImage image;
         if (rooms[at].room->designPicture(image)) {
             out[at] = scaledTo(image, width);
         }
