@@ -160,6 +160,15 @@ TEST_F(RoomPicturesTest, TheDrawingsAreTheSameSeriallyInParallelAndFromStoredPic
             }
             EXPECT_EQ(serial.pdfText.contains(QStringLiteral("客户确认")),
                       company == SpecialLayoutCompany);
+            // The statistics of company 308 carry their own lines on paper too.
+            const QString pdf = home.file(QStringLiteral("报价单.pdf"));
+            ASSERT_EQ(reports.writePdf(ReportMode::Statistics, pdf), pdf);
+            const QString text = pdfText(pdf);
+            for (const char* line : {"实收金额", "安装附件用量是根据房间面积自动生成", "用户签字：",
+                                     "专案服务", "(印章)"}) {
+                EXPECT_EQ(text.contains(QString::fromUtf8(line)), company == SpecialLayoutCompany)
+                    << line;
+            }
         }
     }
 }
