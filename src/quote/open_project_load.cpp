@@ -81,7 +81,7 @@ TRoom_OBJ& OpenProject::loadRoom(const RoomRecord& row, qint32 entryId) {
     room.minimumCoverage = std::max(customer.ming, 5);
     room.startHistory();
     if (entryId >= 0) {
-        storedDigests_[&room] = roomDigest(room);
+        pictures_.stored(&room, roomDigest(room), row.pic);
     }
     return room;
 }
