@@ -16,17 +16,6 @@ class CustomerStore;
 class ProductLibrary;
 class Prompts;
 
-// What the browser's status bar shows of the listed customers.
-struct ListSummary {
-    int customers = 0;
-    int rooms = 0;
-    int completed = 0; // completion date later than now
-    double total = 0;  // sum of the project amounts
-
-    // "客户数：N", "房间数：N", "竣工数：N", "总金额：N元" (the total rounded, halves to even).
-    QStringList texts() const;
-};
-
 // The customer browser without its window: the list of the company's customers with the
 // query that produced it and its summary, the area filter and the search with its
 // history, and the selected customer's bill lines, non-display items, project summary
