@@ -42,7 +42,11 @@ bool OpenProject::openproject(qint32 id) {
     if (bill_) {
         bill_->readfromPricelist();
     }
-    for (const RoomRecord& row : store_.roomsOf(id)) {
+    const std::vector<RoomRecord> rows = store_.roomsOf(id);
+    // The old project is gone already: opening cannot stop midway.
+    ProgressScope work(view_.work(), QStringLiteral("打开客户"), int(rows.size()), false);
+    for (const RoomRecord& row : rows) {
+        work.advance(int(&row - rows.data()));
         TRoom_OBJ& room = loadRoom(row, row.id);
         room.not_Cacl = row.notCacl ? 1 : 0;
         room.editMode = EditDesign;
@@ -52,6 +56,7 @@ bool OpenProject::openproject(qint32 id) {
         room.roomModified = false;
         view_.processEvents();
     }
+    work.advance(int(rows.size()));
     loading_ = false;
     setRoomProjectedited(false);
     return true;

@@ -39,10 +39,17 @@ void CustomerBrowser::rebuild() {
         list_.setRows(std::move(rows));
         return;
     }
-    summary_ = store_.summaryOf(query_);
+    summary_.reset();
     list_.setPages([&store = store_, query = query_](
                        const ListPage& page) { return store.listCustomers(query, page); },
-                   summary_.customers);
+                   store_.countOf(query_));
+}
+
+const ListSummary& CustomerBrowser::summary() {
+    if (!summary_) {
+        summary_ = store_.summaryOf(query_);
+    }
+    return *summary_;
 }
 
 void CustomerBrowser::showAll() {
@@ -82,6 +89,7 @@ CustomerListRow CustomerBrowser::listRowOf(qint32 id) {
 }
 
 void CustomerBrowser::listNew(qint32 id) {
+    summary();
     CustomerListRow row = listRowOf(id);
     if (row.id >= 0) {
         list_.insertTop(std::move(row));
@@ -96,6 +104,7 @@ void CustomerBrowser::relist(qint32 id) {
 }
 
 void CustomerBrowser::deleteCustomer(qint32 id) {
+    summary();
     store_.deleteCustomer(id);
     list_.remove(id);
     if (selected_ == id) {

@@ -51,6 +51,8 @@ public:
     // The customers the query selects, newest first, all or one page of them.
     std::vector<CustomerListRow> listCustomers(const CustomerQuery& query,
                                                const ListPage& page = {});
+    // How many customers the query selects.
+    int countOf(const CustomerQuery& query);
     // The count of the customers the query selects, their rooms, the completed ones and
     // their amounts, in one statement.
     ListSummary summaryOf(const CustomerQuery& query);

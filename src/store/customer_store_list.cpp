@@ -88,6 +88,11 @@ std::vector<CustomerListRow> CustomerStore::listCustomers(const CustomerQuery& q
     return rows;
 }
 
+int CustomerStore::countOf(const CustomerQuery& query) {
+    const Filter f = filterOf(db_, query);
+    return db_.scalar(QStringLiteral("select count(*) from ") + listed + f.where, f.values).toInt();
+}
+
 ListSummary CustomerStore::summaryOf(const CustomerQuery& query) {
     const Filter f = filterOf(db_, query);
     QSqlQuery q = db_.exec(QStringLiteral("select count(*), coalesce(sum(price), 0), "

@@ -45,7 +45,9 @@ void press(QWidget& window, const char* command) {
     child<QAction>(window, command)->trigger();
 }
 
+// The status bar follows the list's first screen.
 QStringList statusTexts(QWidget& browser) {
+    QCoreApplication::processEvents();
     QStringList texts;
     for (const QLabel* label : browser.findChild<QStatusBar*>()->findChildren<QLabel*>()) {
         texts << label->text();
