@@ -39,32 +39,33 @@ void Progress::finish() {
 }
 
 void Progress::begin(const QString& caption, int total, bool cancellable) {
-    if (depth_++ > 0) {
-        return;
+    if (running_.empty()) {
+        interrupted = 0;
+        catchesInterrupt_ = cancellable;
+        if (cancellable) {
+            std::signal(SIGINT, noteInterrupt);
+        }
     }
-    caption_ = caption;
-    total_ = total;
+    running_.push_back({caption, total});
     percent_ = -1;
-    interrupted = 0;
-    catchesInterrupt_ = cancellable;
-    if (cancellable) {
-        std::signal(SIGINT, noteInterrupt);
-    }
     advance(0);
 }
 
 bool Progress::advance(int done) {
+    const Work& work = running_.back();
     // The line changes only with the percentage: a terminal is slow to write to.
-    const int percent = total_ > 0 ? int(qint64(done) * 100 / total_) : 0;
-    if (depth_ == 1 && percent != percent_) {
+    const int percent = work.total > 0 ? int(qint64(done) * 100 / work.total) : 0;
+    if (percent != percent_) {
         percent_ = percent;
-        show(caption_ + QStringLiteral(" %1%").arg(percent));
+        show(work.caption + QStringLiteral(" %1%").arg(percent));
     }
     return interrupted == 0;
 }
 
 void Progress::end() {
-    if (depth_ > 0 && --depth_ == 0) {
+    running_.pop_back();
+    percent_ = -1;
+    if (running_.empty()) {
         if (catchesInterrupt_) {
             std::signal(SIGINT, SIG_DFL);
             catchesInterrupt_ = false;

@@ -4,10 +4,12 @@
 
 #include <QString>
 
+#include <vector>
+
 // Progress of long work on standard error, shown only when standard error is a terminal
 // (a script's log gets nothing but the messages). Each step replaces the line before.
-// While work that can stop safely runs, Ctrl+C asks it to stop instead of ending the
-// program.
+// The line shows the innermost work running. While work that can stop safely runs,
+// Ctrl+C asks it to stop instead of ending the program.
 class Progress final : public WorkProgress {
 public:
     Progress();
@@ -26,9 +28,11 @@ public:
 private:
     bool terminal_;
     bool shown_ = false;
-    QString caption_;
-    int total_ = 0;
+    struct Work {
+        QString caption;
+        int total;
+    };
+    std::vector<Work> running_;
     int percent_ = -1;
-    int depth_ = 0;
     bool catchesInterrupt_ = false;
 };

@@ -10,7 +10,11 @@ WindowProgress::WindowProgress(QWidget* window) : window_(window) {}
 WindowProgress::~WindowProgress() = default;
 
 void WindowProgress::begin(const QString& caption, int total, bool cancellable) {
-    if (depth_++ > 0) {
+    if (dialog_) {
+        outer_.push_back({dialog_->labelText(), dialog_->maximum(), dialog_->value()});
+        dialog_->setLabelText(caption);
+        dialog_->setMaximum(std::max(total, 1));
+        dialog_->setValue(0);
         return;
     }
     cancellable_ = cancellable;
@@ -47,7 +51,13 @@ bool WindowProgress::advance(int done) {
 }
 
 void WindowProgress::end() {
-    if (depth_ > 0 && --depth_ == 0) {
+    if (outer_.empty()) {
         dialog_.reset();
+        return;
     }
+    const Outer outer = outer_.back();
+    outer_.pop_back();
+    dialog_->setLabelText(outer.caption);
+    dialog_->setMaximum(outer.total);
+    dialog_->setValue(outer.done);
 }

@@ -34,10 +34,16 @@ TEST(WindowProgress, ShowsOverTheAskingWindowAfterHalfASecondWithCancelOnlyWhere
             EXPECT_EQ(dialog->labelText(), QStringLiteral("备份数据库"));
             EXPECT_EQ(dialog->value(), 2);
 
-            // Work inside the work is part of it: no second dialog, no early end.
-            progress.begin(QStringLiteral("内部"), 3, false);
-            progress.end();
+            // Work inside the work shows in the same dialog until it ends.
+            progress.begin(QStringLiteral("复制客户库"), 300, false);
+            EXPECT_TRUE(progress.advance(150));
             EXPECT_EQ(window.findChildren<QProgressDialog*>().size(), 1);
+            EXPECT_EQ(dialog->labelText(), QStringLiteral("复制客户库"));
+            EXPECT_EQ(dialog->value(), 150);
+            progress.end();
+            EXPECT_EQ(dialog->labelText(), QStringLiteral("备份数据库"));
+            EXPECT_EQ(dialog->value(), 2);
+            EXPECT_EQ(dialog->maximum(), 10);
 
             QPushButton* cancel = dialog->findChild<QPushButton*>();
             if (!cancellable) {
