@@ -134,7 +134,7 @@ bool importFile(const Invocation& run, BatchSession& session, QTextStream& out) 
 bool backup(const Invocation& run, BatchSession& session, QTextStream& out) {
     const QString folder = absolute(run.arguments.first());
     session.prompts().confirmed = run.replace;
-    if (!session.maintenance().backup(folder)) {
+    if (!session.maintenance().backup(folder, session.progress())) {
         // Every other failure says why; the question whether to replace a backup is
         // declined on the command line unless --replace answered it.
         if (session.prompts().messages.isEmpty()) {

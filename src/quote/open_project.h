@@ -8,6 +8,7 @@
 
 #include <QList>
 
+#include <unordered_map>
 #include <vector>
 
 class CustomerStore;
