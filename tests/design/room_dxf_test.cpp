@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <random>
 
 namespace {
 
@@ -223,3 +224,61 @@ TEST(RoomDxfStripsTest, OneRectanglePerStripRunAndNoFileForARoomWithoutWalls) {
 }
 
 } // namespace
+
+// Random layouts of square, large and long panels in all four orientations: the drawing
+// holds one reference per panel the grid keeps, centred on its block of cells and turned
+// by its orientation, and as many as the room counts.
+TEST(RoomDxfRandomTest, EveryKeptPanelIsOneReferenceOnItsCellsTurnedByItsOrientation) {
+    TestLibrary library;
+    sample::addProducts(library);
+    auto room = designRoom(library);
+    setOutline(*room, rectangleCorners(900, 900, 1200, 1200));
+    room->computeActiveRange();
+    std::mt19937 random(37);
+    const int products[] = {sample::Panel300, sample::Panel600, sample::Panel300x600};
+    for (int i = 0; i < 80; ++i) {
+        const int orientation = int(random() % 4);
+        room->currentProduct = {products[random() % 3], KindSquarePanel, quint8(orientation)};
+        room->placePanel({31 + int(random() % 10), 31 + int(random() % 10)}, orientation);
+    }
+    room->normaliseCoveredCells();
+    room->recount();
+
+    // What the grid holds, read cell by cell: anchor, product and orientation digit.
+    QStringList expected;
+    for (int c = room->firstColumn; c <= room->lastColumn; ++c) {
+        for (int r = room->firstRow; r <= room->lastRow; ++r) {
+            const qint32 id = room->cell(c, r);
+            if (id < 0) {
+                continue;
+            }
+            const int o = room->cellAttribute(c, r) % 10;
+            const tpic_rec* p = room->productLookup(id, o);
+            const QPointF centre =
+                drawn(*room, {(c - 1) * 300 + p->width / 2.0, (r - 1) * 300 + p->height / 2.0});
+            expected << QStringLiteral("P%1_%2 %3 %4 %5")
+                            .arg(id)
+                            .arg(o * 90)
+                            .arg(centre.x())
+                            .arg(centre.y())
+                            .arg((360 - 90 * o) % 360);
+        }
+    }
+    TempFolder folder;
+    const QString path = folder.path() + QStringLiteral("/random.dxf");
+    ASSERT_TRUE(room_dxf::write(*room, path));
+    QStringList references;
+    for (const QJsonValue value : readDxfBack(path)["inserts"].toArray()) {
+        const QJsonObject insert = value.toObject();
+        references << QStringLiteral("%1 %2 %3 %4")
+                          .arg(insert["block"].toString())
+                          .arg(insert["x"].toDouble())
+                          .arg(insert["y"].toDouble())
+                          .arg(insert["rotation"].toDouble());
+    }
+    expected.sort();
+    references.sort();
+    EXPECT_EQ(references, expected);
+    EXPECT_EQ(references.size(), int(panelsCounted(*room)));
+    EXPECT_GT(references.filter(QStringLiteral("_90 ")).size(), 0);
+}
