@@ -110,19 +110,21 @@ void SceneAssembly::addFlat(SceneMesh& mesh, const std::vector<QPointF>& polygon
         mesh.uvs.insert(mesh.uvs.end(), {float((p.x() - uv.origin.x()) / uv.uLength),
                                          float((p.y() - uv.origin.y()) / uv.vLength)});
     }
-    std::vector<std::uint32_t> triangles;
+    // Clockwise on the plan faces down; the floor turns each triangle over.
+    const auto addTriangle = [&mesh, first, facingDown](std::uint32_t a, std::uint32_t b,
+                                                        std::uint32_t c) {
+        mesh.indices.insert(mesh.indices.end(), {first + a, first + (facingDown ? b : c),
+                                                 first + (facingDown ? c : b)});
+    };
     if (convex(polygon)) {
         for (std::uint32_t i = 1; i + 1 < polygon.size(); ++i) {
-            triangles.insert(triangles.end(), {0, i, i + 1});
+            addTriangle(0, i, i + 1);
         }
-    } else {
-        triangles = triangulatePolygon(polygon);
+        return;
     }
+    const std::vector<std::uint32_t> triangles = triangulatePolygon(polygon);
     for (std::size_t t = 0; t + 2 < triangles.size(); t += 3) {
-        // Clockwise on the plan faces down; the floor turns each triangle over.
-        const std::uint32_t b = triangles[t + (facingDown ? 1 : 2)];
-        const std::uint32_t c = triangles[t + (facingDown ? 2 : 1)];
-        mesh.indices.insert(mesh.indices.end(), {first + triangles[t], first + b, first + c});
+        addTriangle(triangles[t], triangles[t + 1], triangles[t + 2]);
     }
 }
 
