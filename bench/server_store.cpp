@@ -10,9 +10,9 @@
 #include <memory>
 
 // The customer store on the PostgreSQL test server that scripts/test.sh starts
-// (YZ_TEST_PG_HOST, YZ_TEST_PG_PORT, YZ_TEST_PG_USER): rebuilding the browser's list of
-// 100 000 customers with 200 000 rooms, and saving a 50-room project after one room
-// changed. Without the server the benchmarks say so and measure nothing.
+// (YZ_TEST_PG_HOST, YZ_TEST_PG_PORT, YZ_TEST_PG_USER): the first screen of the browser's
+// list of 100 000 customers with 200 000 rooms and the whole list, and saving a 50-room project
+// after one room changed. Without the server the benchmarks say so and measure nothing.
 
 namespace {
 
@@ -105,7 +105,8 @@ bool serverMissing(benchmark::State& state) {
     return true;
 }
 
-void BM_ServerRebuildTheWholeList(benchmark::State& state) {
+// Lists the company's customers: the first screen, with its summary or the `whole` list.
+void listOnTheServer(benchmark::State& state, bool summed, bool whole) {
     if (serverMissing(state)) {
         return;
     }
@@ -115,10 +116,32 @@ void BM_ServerRebuildTheWholeList(benchmark::State& state) {
     CustomerBrowser browser(store, library, prompts, Company);
     for (auto _ : state) {
         browser.showAll();
+        if (summed) {
+            benchmark::DoNotOptimize(browser.summary());
+        }
+        if (whole) {
+            browser.list().fetchAll();
+        }
     }
-    if (browser.summary().customers != Customers || browser.summary().rooms != 2 * Customers) {
+    const int rows = whole ? Customers : CustomerListModel::PageSize;
+    if (browser.summary().customers != Customers || browser.summary().rooms != 2 * Customers ||
+        browser.list().rowCount() != rows) {
         state.SkipWithError("wrong list");
     }
+}
+
+void BM_ServerFirstScreenOfTheList(benchmark::State& state) {
+    listOnTheServer(state, false, false);
+}
+BENCHMARK(BM_ServerFirstScreenOfTheList)->Unit(benchmark::kMillisecond);
+
+void BM_ServerFirstScreenWithItsSummary(benchmark::State& state) {
+    listOnTheServer(state, true, false);
+}
+BENCHMARK(BM_ServerFirstScreenWithItsSummary)->Unit(benchmark::kMillisecond);
+
+void BM_ServerRebuildTheWholeList(benchmark::State& state) {
+    listOnTheServer(state, true, true);
 }
 BENCHMARK(BM_ServerRebuildTheWholeList)->Unit(benchmark::kMillisecond);
 

@@ -10,12 +10,8 @@ MaintainedDatabase maintained(Database& db, const StartupSession& session, const
 
 } // namespace
 
-void BatchSession::View::roomAdded(int index, TRoom_OBJ& room) {
-    progress_.show(QStringLiteral("读取房间 %1：%2").arg(index + 1).arg(room.getName()));
-}
-
 BatchSession::BatchSession(const QString& programFolder, BatchPrompts& prompts, Progress& progress)
-    : prompts_(prompts), startup_(programFolder), store_(startup_.store()),
+    : prompts_(prompts), progress_(progress), startup_(programFolder), store_(startup_.store()),
       view_(startup_.library(), prompts, progress),
       project_(store_, startup_.held(), startup_.setup(), prompts, view_),
       bill_(project_, startup_.library(), prompts, view_),

@@ -37,20 +37,22 @@ public:
     OpenProject& project() { return project_; }
     Reports& reports() { return reports_; }
     DatabaseMaintenance& maintenance() { return maintenance_; }
+    Progress& progress() { return progress_; }
 
 private:
-    // Reports each room of a project being opened.
+    // Reports the progress of opening a project.
     class View : public NoWindow {
     public:
         View(Database& library, Prompts& prompts, Progress& progress)
             : NoWindow(library, &prompts), progress_(progress) {}
-        void roomAdded(int index, TRoom_OBJ& room) override;
+        WorkProgress& work() override { return progress_; }
 
     private:
         Progress& progress_;
     };
 
     BatchPrompts& prompts_;
+    Progress& progress_;
     StartupSession startup_;
     CustomerStore store_;
     View view_;

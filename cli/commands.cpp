@@ -6,6 +6,7 @@
 #include "batch_session.h"
 #include "invocation.h"
 #include "platform/picture.h"
+#include "quote/room_drawings.h"
 #include "quote/setup_keys.h"
 #include "scene/room_model_export.h"
 #include "scene/scene_builder.h"
@@ -138,7 +139,7 @@ bool importFile(const Invocation& run, BatchSession& session, QTextStream& out) 
 bool backup(const Invocation& run, BatchSession& session, QTextStream& out) {
     const QString folder = absolute(run.arguments.first());
     session.prompts().confirmed = run.replace;
-    if (!session.maintenance().backup(folder)) {
+    if (!session.maintenance().backup(folder, session.progress())) {
         // Every other failure says why; the question whether to replace a backup is
         // declined on the command line unless --replace answered it.
         if (session.prompts().messages.isEmpty()) {
@@ -152,6 +153,30 @@ bool backup(const Invocation& run, BatchSession& session, QTextStream& out) {
     return true;
 }
 
+// "导出全部房间DXF", or "导出DXF图纸" of the room given, into the folder given.
+bool dxf(const Invocation& run, BatchSession& session, QTextStream& out) {
+    if (!session.open(customerId(run))) {
+        return false;
+    }
+    std::vector<TRoom_OBJ*> rooms;
+    for (const RoomEntry& entry : session.project().room_list) {
+        rooms.push_back(entry.room.get());
+    }
+    if (run.room > int(rooms.size())) {
+        session.prompts().message(QStringLiteral("没有第%1个房间").arg(run.room));
+        return false;
+    }
+    if (run.room > 0) {
+        rooms = {rooms[std::size_t(run.room - 1)]};
+    }
+    const QStringList files = room_drawings::write(session.project().customer.name, rooms,
+                                                   absolute(run.out), session.prompts());
+    for (const QString& file : files) {
+        out << file << u'\n';
+    }
+    return !files.isEmpty();
+}
+
 // Opens the customer and gives the place in the project of the room given by --room (from
 // 1), else of the room shown after opening; none, after saying why, when the customer
 // cannot be opened or has no such room.
@@ -162,7 +187,7 @@ std::optional<int> openChosenRoom(const Invocation& run, BatchSession& session) 
     OpenProject& project = session.project();
     const int index = run.room > 0 ? run.room - 1 : project.indexOf(session.shownRoom());
     if (index < 0 || index >= int(project.room_list.size())) {
-        session.prompts().message(QStringLiteral("没有这个房间：") + QString::number(run.room));
+        session.prompts().message(QStringLiteral("没有第%1个房间").arg(run.room));
         return std::nullopt;
     }
     return index;
@@ -220,7 +245,8 @@ bool runCommand(const Invocation& run, BatchSession& session, QTextStream& out) 
     const std::pair<const char*, Command> commands[] = {
         {"customers", customers},   {"quote", quote},       {"pages", pages},
         {"statistics", statistics}, {"export", exportFile}, {"import", importFile},
-        {"backup", backup},         {"gltf", gltf},         {"render3d", render3d}};
+        {"backup", backup},         {"dxf", dxf},           {"gltf", gltf},
+        {"render3d", render3d}};
     for (const auto& [name, command] : commands) {
         if (run.command == QLatin1String(name)) {
             return command(run, session, out);

@@ -340,6 +340,16 @@ public:
     int panelContribution(GridCell anchor);
     // Adds the metres of strip of every column (row) to the strip products.
     void stripMeasurement();
+    // The run of one column's (row's) strip along it, in plan cm; end <= start when the
+    // strip never meets the room.
+    struct StripRun {
+        int index = 0; // the column (room mode 1) or row (room mode 2)
+        qint32 product = -1;
+        int start = 0;
+        int end = 0;
+    };
+    // The runs of the strips of the active range that overlap the room's bounding box.
+    std::vector<StripRun> stripRuns() const;
     void addQuantity(int productId, double amount);
     // Drops the bill lines of quantity 0 and rewrites the statistics list.
     void statisticsRefresh();

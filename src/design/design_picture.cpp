@@ -59,8 +59,12 @@ bool TRoom_OBJ::designPicture(QImage& picture) {
     const int width = box.maxX - box.minX;
     const int height = box.maxY - box.minY;
     const int scale = width > 1000 || height > 1000 ? 1 : 2;
-    picture = QImage(scale * width + 2 * LeftMargin, scale * height + 2 * TopMargin,
-                     QImage::Format_RGB32);
+    // A picture of the size already is drawn over: making a new one costs more than
+    // drawing it.
+    const QSize size(scale * width + 2 * LeftMargin, scale * height + 2 * TopMargin);
+    if (picture.size() != size || picture.format() != QImage::Format_RGB32) {
+        picture = QImage(size, QImage::Format_RGB32);
+    }
     picture.fill(toQRgb(colors::White));
     {
         const SavedView saved(*this);

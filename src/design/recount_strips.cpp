@@ -38,10 +38,10 @@ private:
 // One run per column (row) from the room's first to its last inside point along the two
 // edge lines of the strip, stretched to the wall corners between them and walked in off
 // outline pixels that lie outside the strip.
-void TRoom_OBJ::stripMeasurement() {
+std::vector<TRoom_OBJ::StripRun> TRoom_OBJ::stripRuns() const {
     const bool alongColumns = roomstyle == StripsAlongColumns;
     if (!alongColumns && roomstyle != StripsAlongRows) {
-        return;
+        return {};
     }
     const MaskReader mask(this->mask, maskOrigin);
     const GridEdges edges(*this);
@@ -52,6 +52,7 @@ void TRoom_OBJ::stripMeasurement() {
     const int boxAlongLo = alongColumns ? roomBox.minY : roomBox.minX;
     const int boxAlongHi = alongColumns ? roomBox.maxY : roomBox.maxX;
 
+    std::vector<StripRun> runs;
     for (int i = first; i <= last; ++i) {
         const qint32 product = alongColumns ? cell(i, 1) : cell(1, i);
         const qint64 edge = alongColumns ? edges.columnLeft(i) : edges.rowTop(i);
@@ -97,12 +98,19 @@ void TRoom_OBJ::stripMeasurement() {
         while (lines.red(end - 1) && lines.white(end)) {
             --end;
         }
+        runs.push_back({i, product, start, end});
+    }
+    return runs;
+}
+
+void TRoom_OBJ::stripMeasurement() {
+    for (const StripRun& run : stripRuns()) {
         // A strip whose edge lines never meet the room, with no corner between them,
         // has no run: it adds nothing instead of a negative length.
-        const int length = std::max(end - start, 0);
-        (alongColumns ? cell(i, 2) : cell(2, i)) = length;
+        const int length = std::max(run.end - run.start, 0);
+        (roomstyle == StripsAlongColumns ? cell(run.index, 2) : cell(2, run.index)) = length;
         if (length > 0) {
-            addQuantity(product, length / 100.0);
+            addQuantity(run.product, length / 100.0);
         }
     }
 }

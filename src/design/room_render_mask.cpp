@@ -219,7 +219,8 @@ void MaskOverlay::drawOver(QImage& target, const QRect& area) const {
 } // namespace room_render
 
 void TRoom_OBJ::roomMaskOverlay(QImage& target, RenderTarget kind) {
-    room_render::MaskOverlay overlay;
+    // Each thread keeps its overlay's buffer for the next picture of the same size.
+    thread_local room_render::MaskOverlay overlay;
     overlay.build(*this, target.deviceIndependentSize().toSize(), target.devicePixelRatio(), kind);
     overlay.drawOver(target, target.rect());
 }

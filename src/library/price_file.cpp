@@ -1,6 +1,7 @@
 #include "library/price_file.h"
 
 #include "platform/database.h"
+#include "platform/work_progress.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -28,30 +29,36 @@ bool exportPrices(Database& library, const QString& path) {
     }
 }
 
-bool importPrices(Database& library, const QString& path) {
+ImportOutcome importPrices(Database& library, const QString& path, WorkProgress& progress) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return false;
+        return ImportOutcome::Failed;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError || bytes.size() % RecordSize != 0) {
-        return false;
+        return ImportOutcome::Failed;
     }
+    const int records = int(bytes.size() / RecordSize);
+    ProgressScope work(progress, QStringLiteral("导入价格"), records, true);
     QDataStream in(bytes);
     in.setByteOrder(QDataStream::LittleEndian);
     in.setFloatingPointPrecision(QDataStream::DoublePrecision);
     try {
         Transaction t(library);
-        while (!in.atEnd()) {
+        for (int record = 0; record < records; ++record) {
+            if (!work.advance(record)) {
+                return ImportOutcome::Cancelled; // rolled back
+            }
             qint32 id = 0;
             double price = 0;
             in >> id >> price;
             library.exec(QStringLiteral("update pic set price=? where id=?"), {price, id});
         }
         t.commit();
-        return true;
+        work.advance(records);
+        return ImportOutcome::Imported;
     } catch (const DatabaseError&) {
-        return false;
+        return ImportOutcome::Failed;
     }
 }
 

@@ -14,6 +14,7 @@
 
 class Database;
 class Prompts;
+class WorkProgress;
 
 // One node of the maintenance tree: a catalogue root (level 0, its catalogue code), a top
 // category (level 1) or a sub-category (level 2), each with its record id.
@@ -144,8 +145,9 @@ public:
 
     // The file choice, the file, then "成功导出产品价格!" or "导出产品价格失败!".
     void exportPrices();
-    // The file choice, the file, then "成功导入产品价格!" or "导入产品价格失败!".
-    void importPrices();
+    // The file choice, the file, then "成功导入产品价格!" or "导入产品价格失败!"; nothing
+    // when the user stopped it (the prices stay as they were).
+    void importPrices(WorkProgress& progress);
     // "备份文件" beside the executable, created when missing.
     QString backupFolder() const;
 

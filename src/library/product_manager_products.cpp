@@ -95,13 +95,20 @@ void ProductManager::exportPrices() {
                          : QStringLiteral("导出产品价格失败!"));
 }
 
-void ProductManager::importPrices() {
+void ProductManager::importPrices(WorkProgress& progress) {
     const QString path =
         prompts_.chooseOpenFile(PriceFileTitle, backupFolder(), QString::fromUtf8(PriceFilter));
     if (path.isEmpty()) {
         return;
     }
-    prompts_.message(price_file::importPrices(reader_.database(), path)
-                         ? QStringLiteral("成功导入产品价格!")
-                         : QStringLiteral("导入产品价格失败!"));
+    switch (price_file::importPrices(reader_.database(), path, progress)) {
+    case price_file::ImportOutcome::Imported:
+        prompts_.message(QStringLiteral("成功导入产品价格!"));
+        break;
+    case price_file::ImportOutcome::Failed:
+        prompts_.message(QStringLiteral("导入产品价格失败!"));
+        break;
+    case price_file::ImportOutcome::Cancelled:
+        break;
+    }
 }

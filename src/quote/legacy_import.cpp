@@ -4,6 +4,7 @@
 #include "library/product_library.h"
 #include "platform/database.h"
 #include "platform/prompts.h"
+#include "platform/work_progress.h"
 #include "quote/held_settings.h"
 #include "quote/open_project.h"
 #include "quote/project_view.h"
@@ -42,18 +43,29 @@ struct NamedLists {
     std::vector<std::pair<v5_design::BillLine, NamedProduct>> lines;
 };
 
-// Every lookup of the mapping, made before anything changes.
-NamedLists nameProducts(const v5_design::Design& design, Database& oldDb, Database& library) {
+// Every lookup of the mapping, made before anything changes, one step each; none when
+// the user stopped them.
+std::optional<NamedLists> nameProducts(const v5_design::Design& design, Database& oldDb,
+                                       Database& library, WorkProgress& progress) {
     const ProductLibrary old(oldDb);
     const ProductLibrary current(library);
+    ProgressScope work(progress, QStringLiteral("导入V5项目文件"),
+                       int(design.otherItems.size() + design.billLines.size()), true);
+    int step = 0;
     NamedLists named;
     for (const v5_design::OtherItem& item : design.otherItems) {
+        if (!work.advance(step++)) {
+            return std::nullopt;
+        }
         if (std::optional<NamedProduct> p = nameOf(item.id, old)) {
             p->current = current.productByExactName(p->title);
             named.items.emplace_back(item, *p);
         }
     }
     for (const v5_design::BillLine& line : design.billLines) {
+        if (!work.advance(step++)) {
+            return std::nullopt;
+        }
         if (std::optional<NamedProduct> p = nameOf(line.id, old)) {
             const QVariant id =
                 library.scalar(QStringLiteral("select id from pic where title=?"), {p->title});
@@ -61,6 +73,7 @@ NamedLists nameProducts(const v5_design::Design& design, Database& oldDb, Databa
             named.lines.emplace_back(line, *p);
         }
     }
+    work.advance(step);
     return named;
 }
 
@@ -221,7 +234,7 @@ QString LegacyImport::oldLibraryPath() {
     return chosen;
 }
 
-bool LegacyImport::run() {
+bool LegacyImport::run(WorkProgress& progress) {
     const QString oldPath = oldLibraryPath();
     if (oldPath.isEmpty()) {
         return false;
@@ -256,17 +269,20 @@ bool LegacyImport::run() {
         c_.prompts.message(QStringLiteral("V5数据库无法打开:") + oldPath);
         return false;
     }
-    NamedLists named;
+    std::optional<NamedLists> named;
     try {
-        named = nameProducts(read.design, oldDb, c_.library);
+        named = nameProducts(read.design, oldDb, c_.library, progress);
     } catch (const DatabaseError& e) {
         c_.prompts.message(QStringLiteral("V5数据库无法读取:") + QString::fromUtf8(e.what()));
+        return false;
+    }
+    if (!named) {
         return false;
     }
     // The open project is replaced: an edited one is offered to be saved first.
     if (!c_.project.askToSave()) {
         return false;
     }
-    buildProject(c_, read.design, named);
+    buildProject(c_, read.design, *named);
     return true;
 }

@@ -7,6 +7,7 @@ class OpenProject;
 class Prompts;
 class ProjectView;
 class SetupFile;
+class WorkProgress;
 struct HeldSettings;
 
 // "导入V5项目文件": a design file of the previous generation becomes a new, unsaved
@@ -30,8 +31,9 @@ public:
 
     explicit LegacyImport(const Context& context) : c_(context) {}
 
-    // The whole command; true when a project was imported.
-    bool run();
+    // The whole command; true when a project was imported. The lookups in the old library
+    // are the steps of the progress; stopping them leaves the open project as it was.
+    bool run(WorkProgress& progress);
 
     // The old library's path: `v5dbpath` when a file is there, else the one the user
     // chooses (then stored). Empty when the user cancelled.

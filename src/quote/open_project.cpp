@@ -92,7 +92,7 @@ void OpenProject::clearproject() {
 void OpenProject::disposeRoom(int index) {
     view_.roomRemoving(index);
     RoomEntry& entry = room_list[std::size_t(index)];
-    storedDigests_.erase(entry.room.get());
+    pictures_.forget(entry.room.get());
     ceilingHeights_.erase(entry.room.get());
     entry.room->stopScrollTimer();
     entry.room->setCanvas(nullptr);
@@ -126,6 +126,6 @@ void OpenProject::detachFromStore() {
     for (RoomEntry& entry : room_list) {
         entry.id = -1;
     }
-    storedDigests_.clear();
+    pictures_.clear();
     setRoomProjectedited(true);
 }

@@ -3,6 +3,7 @@
 #include "core/otherrec.h"
 #include "core/ppdu_id.h"
 #include "core/troom_obj.h"
+#include "quote/room_pictures.h"
 #include "store/customer_record.h"
 
 #include <QList>
@@ -42,6 +43,9 @@ public:
 
     // The bill of materials that keeps the statistics table; none in a bare project.
     void setBill(ProjectBill* bill) { bill_ = bill; }
+
+    // The rooms' design pictures, drawn once per room state.
+    RoomPictures& pictures() { return pictures_; }
 
     bool edited() const { return edited_; }
     bool loading() const { return loading_; }
@@ -115,9 +119,10 @@ private:
     TRoom_OBJ& loadRoom(const RoomRecord& row, qint32 entryId);
     void disposeRoom(int index);
 
-    // Per room, the digest of the records and title last stored or loaded. A save whose
-    // records give the same digest keeps the stored records and picture.
-    std::unordered_map<const TRoom_OBJ*, QByteArray> storedDigests_;
+    // Per room, the digest of the records and title last stored or loaded with the stored
+    // preview, and the picture drawn last. A save whose records give the same digest keeps
+    // the stored records and picture.
+    RoomPictures pictures_;
     // The rooms given a ceiling height of their own.
     std::unordered_map<const TRoom_OBJ*, int> ceilingHeights_;
 

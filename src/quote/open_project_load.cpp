@@ -45,7 +45,11 @@ bool OpenProject::openproject(qint32 id) {
     }
     const std::unordered_map<qint32, int> heights =
         room_ceilings::heightsOfCustomer(store_.database(), id);
-    for (const RoomRecord& row : store_.roomsOf(id)) {
+    const std::vector<RoomRecord> rows = store_.roomsOf(id);
+    // The old project is gone already: opening cannot stop midway.
+    ProgressScope work(view_.work(), QStringLiteral("打开客户"), int(rows.size()), false);
+    for (const RoomRecord& row : rows) {
+        work.advance(int(&row - rows.data()));
         TRoom_OBJ& room = loadRoom(row, row.id);
         if (const auto height = heights.find(row.id); height != heights.end()) {
             ceilingHeights_[&room] = height->second;
@@ -58,6 +62,7 @@ bool OpenProject::openproject(qint32 id) {
         room.roomModified = false;
         view_.processEvents();
     }
+    work.advance(int(rows.size()));
     loading_ = false;
     setRoomProjectedited(false);
     return true;
@@ -81,7 +86,7 @@ TRoom_OBJ& OpenProject::loadRoom(const RoomRecord& row, qint32 entryId) {
     room.minimumCoverage = std::max(customer.ming, 5);
     room.startHistory();
     if (entryId >= 0) {
-        storedDigests_[&room] = roomDigest(room);
+        pictures_.stored(&room, roomDigest(room), row.pic);
     }
     return room;
 }

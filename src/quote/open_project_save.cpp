@@ -12,8 +12,6 @@
 #include "store/room_ceilings.h"
 #include "store/stored_lists.h"
 
-#include <QImage>
-
 namespace {
 
 // One room as the save writes it; `withRecords` false keeps the stored records.
@@ -64,6 +62,9 @@ bool OpenProject::save(SaveMode mode) {
     const bool lostElsewhere = row.id >= 0 && !stored;
     // Everything is encoded before the transaction, which then only writes rows.
     std::vector<RoomWrite> rooms;
+    // The rooms whose previews are written, drawn afterwards on every core.
+    std::vector<RoomVersion> previewed;
+    std::vector<std::size_t> previewOf;
     for (RoomEntry& entry : room_list) {
         TRoom_OBJ& room = *entry.room;
         room.recount();
@@ -81,19 +82,23 @@ bool OpenProject::save(SaveMode mode) {
         const bool roomStored = stored && entry.id >= 0 && store_.roomExists(entry.id);
         write.row.id = roomStored ? entry.id : -1;
         // An overwrite replaces whatever the other save left in the rooms too.
-        write.withRecords = !roomStored || overwrite || write.digest != storedDigests_[&room];
+        write.withRecords =
+            !roomStored || overwrite || write.digest != pictures_.storedDigest(&room);
         if (write.withRecords) {
             write.row.roomWall = records.wall;
             write.row.roomKouban = records.kouban;
             write.row.roomDianqi = records.dianqi;
-            QImage preview;
-            if (room.designPicture(preview)) {
-                write.row.pic = picture::encodeJpeg(preview);
-            }
+            previewed.push_back({&room, write.digest});
+            previewOf.push_back(rooms.size());
         }
         rooms.push_back(std::move(write));
         progress.step();
         view_.processEvents();
+    }
+    const std::vector<RoomJpeg> previews =
+        *pictures_.jpegs(previewed, picture::DefaultJpegQuality, [](int) { return true; });
+    for (std::size_t i = 0; i < previews.size(); ++i) {
+        rooms[previewOf[i]].row.pic = previews[i].value_or(QByteArray());
     }
 
     const bool newNumber = !stored;
@@ -151,7 +156,9 @@ bool OpenProject::save(SaveMode mode) {
     customer.revision = row.revision;
     for (std::size_t i = 0; i < rooms.size(); ++i) {
         room_list[i].id = rooms[i].row.id;
-        storedDigests_[room_list[i].room.get()] = rooms[i].digest;
+        if (rooms[i].withRecords) {
+            pictures_.stored(room_list[i].room.get(), rooms[i].digest, rooms[i].row.pic);
+        }
         room_list[i].room->roomModified = false;
     }
     setRoomProjectedited(false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/room_creation.h"
+#include "platform/work_progress.h"
 
 class QString;
 class TRoom_OBJ;
@@ -30,4 +31,6 @@ public:
     virtual void progress(int value, int maximum) = 0;
     // Lets pending window events run during long loops.
     virtual void processEvents() {}
+    // Where long work on the project (opening it) reports its progress.
+    virtual WorkProgress& work() { return noProgress(); }
 };

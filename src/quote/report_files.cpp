@@ -39,13 +39,21 @@ QSize shownPictureSize(QSize pixels) {
     return shown;
 }
 
-bool writeWhole(const QString& path, const QByteArray& bytes, Prompts& prompts) {
+QString writeWholeOrProblem(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        return {};
+    }
+    return QStringLiteral("无法写入文件：") + QDir::toNativeSeparators(path) + u'\n' +
+           file.errorString();
+}
+
+bool writeWhole(const QString& path, const QByteArray& bytes, Prompts& prompts) {
+    const QString problem = writeWholeOrProblem(path, bytes);
+    if (problem.isEmpty()) {
         return true;
     }
-    prompts.message(QStringLiteral("无法写入文件：") + QDir::toNativeSeparators(path) + u'\n' +
-                    file.errorString());
+    prompts.message(problem);
     return false;
 }
 

@@ -22,6 +22,8 @@ QSize shownPictureSize(QSize pixels);
 // Writes `bytes` under a temporary name and gives it its real name only when complete, so
 // a failed write never leaves half a file. False, after telling the user, on failure.
 bool writeWhole(const QString& path, const QByteArray& bytes, Prompts& prompts);
+// The same on any thread: what to tell the user on failure, empty on success.
+QString writeWholeOrProblem(const QString& path, const QByteArray& bytes);
 
 // Creates `folder` with its missing parents; false, after telling the user, on failure.
 bool makeFolder(const QString& folder, Prompts& prompts);

@@ -49,17 +49,22 @@ void ReportWriter::dealerFoot() {
 }
 
 void ReportWriter::specialDrawingsFoot() {
-    sheet_.complete = false;
     html_ +=
         QStringLiteral("<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
                        "<td width=\"15%\" height=\"36\" align=\"right\">客户确认：</td>"
                        "<td width=\"35%\" class=\"tbox02\">&nbsp;</td>"
                        "<td width=\"50%\" align=\"right\"> 附　工程物料核价表 </td>"
                        "</tr></table>\n");
+    if (recording()) {
+        newSheetTable(1, 0).rows.push_back(
+            {{{QStringLiteral("客户确认："), {}, 15, Qt::AlignRight},
+              {{}, {}, 35, Qt::AlignLeft, SheetCell::Bottom},
+              {QStringLiteral(" 附　工程物料核价表 "), {}, 50, Qt::AlignRight}},
+             36});
+    }
 }
 
 void ReportWriter::specialStatisticsFoot() {
-    sheet_.complete = false;
     html_ += QStringLiteral(
         "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"5\" class=\"tbox\">\n"
         "<tr><td width=\"16%\" align=\"center\" class=\"tbox01\">备 注</td>"
@@ -78,4 +83,30 @@ void ReportWriter::specialStatisticsFoot() {
         "<tr><td align=\"center\" class=\"tbox01\">联系电话</td>"
         "<td class=\"tbox01\">&nbsp;</td><td class=\"tbox01\">&nbsp;</td></tr>\n"
         "</table>\n");
+    if (!recording()) {
+        return;
+    }
+    // The signature's cell spans the last two rows: the line between them is left out.
+    constexpr quint8 Grid = SheetCell::Right | SheetCell::Bottom;
+    const auto text = [](const char* text, double width, Qt::Alignment align, quint8 borders) {
+        return SheetCell{QString::fromUtf8(text), {}, width, align, borders};
+    };
+    const auto label = [&](const char* caption) {
+        return text(caption, 16, Qt::AlignHCenter, Grid);
+    };
+    SheetTable& foot = newSheetTable(1, 5, true);
+    foot.rows.push_back(
+        {{label("备 注"), text("安装附件用量是根据房间面积自动生成，因房间格局的差异，"
+                               "实际用量如有差别，不再找补工程费用。",
+                               84, Qt::AlignLeft, SheetCell::Bottom)}});
+    foot.rows.push_back({{label("服务单位"), text("(印章)", 56, Qt::AlignRight, Grid),
+                          text("联系地址：", 28, Qt::AlignLeft, SheetCell::Bottom)}});
+    foot.rows.push_back({{label("专案服务"), text("配置设计", 28, Qt::AlignHCenter, Grid),
+                          text("客服专员", 28, Qt::AlignHCenter, Grid),
+                          text("用户确认", 28, Qt::AlignHCenter, SheetCell::Bottom)}});
+    foot.rows.push_back(
+        {{label("姓　　名"), text("", 28, Qt::AlignLeft, Grid), text("", 28, Qt::AlignLeft, Grid),
+          text("用户签字：", 28, Qt::AlignLeft, 0)}});
+    foot.rows.push_back({{label("联系电话"), text("", 28, Qt::AlignLeft, Grid),
+                          text("", 28, Qt::AlignLeft, Grid), text("", 28, Qt::AlignLeft, 0)}});
 }

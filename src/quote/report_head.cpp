@@ -176,7 +176,6 @@ void ReportWriter::customerBlock() {
 }
 
 void ReportWriter::specialCustomerBlock() {
-    sheet_.complete = false;
     const CustomerRecord& c = header_.customer;
     const QString phones = html::cell(c.tele + QStringLiteral("   ") + c.tele2);
     const QString address = html::cell(c.areaTitle.trimmed() + u' ' + c.addr.trimmed());
@@ -191,6 +190,25 @@ void ReportWriter::specialCustomerBlock() {
     html_ += QStringLiteral("</tr>\n<tr>") + labelCell("位置面积") +
              QStringLiteral("<td colspan=\"3\" class=\"tbox02\">&nbsp;</td></tr>\n"
                             "</table></td></tr></table>\n");
+    if (!recording()) {
+        return;
+    }
+    SheetTable& block = newSheetTable(1, 5, true);
+    constexpr quint8 Grid = SheetCell::Right | SheetCell::Bottom;
+    const auto label = [](const char* text, double width) {
+        return SheetCell{QString::fromUtf8(text), {}, width, Qt::AlignHCenter, Grid};
+    };
+    const auto row = [&](const char* label1, const QString& value1, const char* label2,
+                         const QString& value2) {
+        block.rows.push_back({{label(label1, 12),
+                               {value1, {}, 38, Qt::AlignLeft, Grid},
+                               label(label2, 12),
+                               {value2, {}, 38, Qt::AlignLeft, SheetCell::Bottom}}});
+    };
+    row("客户姓名", c.name, "联系电话", c.tele + QStringLiteral("   ") + c.tele2);
+    row("安装地址", c.areaTitle.trimmed() + u' ' + c.addr.trimmed(), "施工日期",
+        dateText(c.workdate));
+    block.rows.push_back({{label("位置面积", 12), {{}, {}, 88, Qt::AlignLeft, SheetCell::Bottom}}});
 }
 
 void ReportWriter::pageFrameOpen(int spacing, bool centred) {
@@ -219,13 +237,17 @@ SheetTable& ReportWriter::newSheetTable(double width, double padding, bool boxed
         SheetTable{width, padding, boxed, double(std::max(frameSpacing_, 0)), {}});
 }
 
-void ReportWriter::titleBar(const QString& name, const QString& rest, const QString& width) {
+void ReportWriter::titleBarMarkup(const QString& name, const QString& rest, const QString& width) {
     html_ += QStringLiteral("<tr><td class=\"tbox01c\"");
     if (!width.isEmpty()) {
         html_ += QStringLiteral(" width=\"%1\"").arg(width);
     }
     html_ += QStringLiteral("><b>") + html::escape(name) + QStringLiteral("</b>") +
              html::escape(rest) + QStringLiteral("</td></tr>\n");
+}
+
+void ReportWriter::titleBar(const QString& name, const QString& rest, const QString& width) {
+    titleBarMarkup(name, rest, width);
     if (recording()) {
         SheetCell bar{rest, name};
         bar.shaded = true;
@@ -235,6 +257,10 @@ void ReportWriter::titleBar(const QString& name, const QString& rest, const QStr
 
 void ReportWriter::picture(const QString& fileName, int width, int height) {
     sheet_.complete = false;
+    pictureMarkup(fileName, width, height);
+}
+
+void ReportWriter::pictureMarkup(const QString& fileName, int width, int height) {
     const QString src = QString::fromLatin1(QUrl::toPercentEncoding(fileName));
     html_ += QStringLiteral("<a href=\"%1\" target=\"_blank\"><img src=\"%1\" width=\"%2\"")
                  .arg(src)

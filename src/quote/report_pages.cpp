@@ -3,14 +3,31 @@
 #include "core/rounding.h"
 #include "core/troom_obj.h"
 #include "platform/decimal_text.h"
+#include "platform/prompts.h"
 #include "quote/bill_of_materials.h"
 #include "quote/open_project.h"
 #include "quote/report_files.h"
 #include "quote/reports.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
+#include <QImageReader>
+#include <QtConcurrent/QtConcurrentMap>
 
 namespace {
+
+// Room pictures are written at the best JPEG quality.
+constexpr int PictureQuality = 100;
+// A drawing on paper is printed 320 CSS pixels wide; drawn at twice that it stays sharp.
+constexpr int PrintedDrawingWidth = 640;
+
+// The size a JPEG file gives in its header.
+QSize jpegSize(const QByteArray& jpeg) {
+    QBuffer buffer;
+    buffer.setData(jpeg);
+    return QImageReader(&buffer, "JPEG").size();
+}
 
 QString areaText(double squareMetres) {
     return decimalText(double(rounding::halfEven64(squareMetres * 100)) / 100);
@@ -22,11 +39,12 @@ bool Reports::currentRoomPage(ReportWriter& page, TRoom_OBJ& room, const QString
     const int index = s_.project.indexOf(&room);
     const QString pictureName =
         report_files::roomPictureName(s_.project.customer.name, index, room.getName());
-    QImage image;
-    if (!room.designPicture(image) || !savePicture(image, QDir(folder).filePath(pictureName))) {
+    const std::vector<RoomJpeg> jpeg = *s_.project.pictures().jpegs(
+        roomVersions({&room}), PictureQuality, [](int) { return true; });
+    if (!jpeg.front() || !writePictures(folder, {pictureName}, jpeg)) {
         return false;
     }
-    const QSize shown = report_files::shownPictureSize(image.size());
+    const QSize shown = report_files::shownPictureSize(jpegSize(*jpeg.front()));
     page.pageFrameOpen(10);
     page.titleBar(room.getName(), QStringLiteral("   ［面积：") + areaText(room.roomArea()) +
                                       QStringLiteral(" 平方米］"));
@@ -42,35 +60,64 @@ bool Reports::currentRoomPage(ReportWriter& page, TRoom_OBJ& room, const QString
     return true;
 }
 
+bool Reports::writePictures(const QString& folder, const std::vector<QString>& names,
+                            const std::vector<RoomJpeg>& jpegs) {
+    std::vector<int> written;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (jpegs[i]) {
+            written.push_back(int(i));
+        }
+    }
+    const std::vector<QString> problems = QtConcurrent::blockingMapped(written, [&](int i) {
+        return report_files::writeWholeOrProblem(QDir(folder).filePath(names[std::size_t(i)]),
+                                                 *jpegs[std::size_t(i)]);
+    });
+    for (const QString& problem : problems) {
+        if (!problem.isEmpty()) {
+            s_.prompts.message(problem);
+            return false;
+        }
+    }
+    return true;
+}
+
 // Two rooms to a row: a row opens before each room of even index and closes after each
-// of odd index; a last room alone closes its row too.
-bool Reports::drawingsPage(ReportWriter& page, const QString& folder) {
+// of odd index; a last room alone closes its row too. The pictures are made first, all
+// at once; on paper they are drawn at the size they are printed at and no file is written.
+bool Reports::drawingsPage(ReportWriter& page, const QString& folder, bool paper,
+                           ProgressScope& progress) {
+    std::vector<TRoom_OBJ*> rooms;
+    std::vector<QString> names;
+    for (const RoomEntry& entry : s_.project.room_list) {
+        names.push_back(report_files::roomPictureName(s_.project.customer.name, int(rooms.size()),
+                                                      entry.room->getName()));
+        rooms.push_back(entry.room.get());
+    }
+    const std::vector<RoomVersion> states = roomVersions(rooms);
+    const auto advance = [&progress](int done) { return progress.advance(done); };
+    RoomPictures& pictures = s_.project.pictures();
+    std::vector<RoomJpeg> jpegs(rooms.size());
+    std::vector<QImage> printed(rooms.size());
+    if (paper) {
+        std::optional<std::vector<QImage>> drawn =
+            pictures.printed(states, PrintedDrawingWidth, advance);
+        if (!drawn) {
+            return false;
+        }
+        printed = std::move(*drawn);
+    } else {
+        std::optional<std::vector<RoomJpeg>> drawn =
+            pictures.jpegs(states, PictureQuality, advance);
+        if (!drawn || !writePictures(folder, names, *drawn)) {
+            return false;
+        }
+        jpegs = std::move(*drawn);
+    }
     page.pageFrameOpen(10, true);
-    const std::vector<RoomEntry>& rooms = s_.project.room_list;
     for (std::size_t i = 0; i < rooms.size(); ++i) {
-        TRoom_OBJ& room = *rooms[i].room;
-        if (i % 2 == 0) {
-            page.append(QStringLiteral("<tr>\n"));
-        }
-        const QString pictureName =
-            report_files::roomPictureName(s_.project.customer.name, int(i), room.getName());
-        page.append(QStringLiteral("<td width=\"50%\" valign=\"top\"><table width=\"100%\" "
-                                   "border=\"0\" cellspacing=\"0\" cellpadding=\"0\">\n"));
-        page.titleBar(room.getName());
-        page.append(QStringLiteral("<tr><td>"));
-        QImage image;
-        if (room.designPicture(image)) {
-            if (!savePicture(image, QDir(folder).filePath(pictureName))) {
-                return false;
-            }
-            page.picture(pictureName, 320);
-        } else {
-            page.append(QStringLiteral("&nbsp;"));
-        }
-        page.append(QStringLiteral("</td></tr>\n</table></td>\n"));
-        if (i % 2 == 1 || i + 1 == rooms.size()) {
-            page.append(QStringLiteral("</tr>\n"));
-        }
+        const bool shown = paper ? !printed[i].isNull() : jpegs[i].has_value();
+        page.drawing(rooms[i]->getName(), shown ? names[i] : QString(), printed[i], i % 2 == 0,
+                     i % 2 == 1 || i + 1 == rooms.size());
     }
     page.pageFrameClose();
     return true;
@@ -98,14 +145,7 @@ void Reports::statisticsPage(ReportWriter& page) {
     }
     if (page.specialLayout()) {
         summary();
-        page.append(QStringLiteral(
-            "<tr><td>\n<table width=\"90%\" border=\"0\" align=\"center\" cellpadding=\"3\" "
-            "cellspacing=\"0\"><tr>"
-            "<td width=\"12%\" class=\"tbox01b\">优惠折扣</td>"
-            "<td width=\"20%\" class=\"tbox01\">&nbsp;</td>"
-            "<td width=\"12%\" class=\"tbox01\">实收金额</td>"
-            "<td class=\"tbox01\">大写:____万____仟____佰____拾____圆____角____分   "
-            "小写:￥____________</td></tr></table>\n</td></tr>\n"));
+        page.discountRow();
     }
     page.pageFrameClose();
 }

@@ -15,14 +15,20 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
-bool Reports::printDocument(ReportMode mode, QPagedPaintDevice& device) {
+bool Reports::printDocument(ReportMode mode, QPagedPaintDevice& device, WorkProgress& progress) {
+    ProgressScope scope(progress, QStringLiteral("正在生成打印页..."), progressSteps(mode), true);
+    return paintDocument(mode, device, scope);
+}
+
+bool Reports::paintDocument(ReportMode mode, QPagedPaintDevice& device, ProgressScope& progress) {
     const QTemporaryDir pictures;
     if (!pictures.isValid()) {
         s_.prompts.message(QStringLiteral("无法创建临时文件夹：") +
                            QDir::toNativeSeparators(QDir::tempPath()));
         return false;
     }
-    const std::optional<ComposedPage> page = composePage(mode, nullptr, pictures.path(), true);
+    const std::optional<ComposedPage> page =
+        composePage(mode, nullptr, pictures.path(), true, progress);
     if (!page) {
         return false;
     }
@@ -34,7 +40,10 @@ bool Reports::printDocument(ReportMode mode, QPagedPaintDevice& device) {
     return true;
 }
 
-QString Reports::writePdf(ReportMode mode, const QString& file) {
+// The PDF is made in memory and written only when whole, so a cancelled or failed export
+// leaves the file as it was.
+QString Reports::writePdf(ReportMode mode, const QString& file, WorkProgress& progress) {
+    ProgressScope scope(progress, QStringLiteral("正在导出PDF..."), progressSteps(mode), true);
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
@@ -43,14 +52,18 @@ QString Reports::writePdf(ReportMode mode, const QString& file) {
         writer.setPageLayout(report_document::pageLayout());
         writer.setCreator(QStringLiteral("砚舟集成吊顶设计软件"));
         writer.setTitle(QFileInfo(file).completeBaseName());
-        if (!printDocument(mode, writer)) {
+        if (!paintDocument(mode, writer, scope)) {
             return {};
         }
     }
-    return report_files::writeWhole(file, pdf.data(), s_.prompts) ? file : QString();
+    if (!report_files::writeWhole(file, pdf.data(), s_.prompts)) {
+        return {};
+    }
+    scope.advance(progressSteps(mode));
+    return file;
 }
 
-QString Reports::exportPdf(ReportMode mode) {
+QString Reports::exportPdf(ReportMode mode, WorkProgress& progress) {
     const bool drawings = mode == ReportMode::DesignDrawings;
     const QString proposal =
         safeFileName(s_.project.customer.name +
@@ -66,7 +79,7 @@ QString Reports::exportPdf(ReportMode mode) {
     if (QFileInfo(file).suffix().isEmpty()) {
         file += QStringLiteral(".pdf");
     }
-    const QString written = writePdf(mode, file);
+    const QString written = writePdf(mode, file, progress);
     if (!written.isEmpty()) {
         openOrTell(written);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QtGlobal>
 
@@ -19,11 +20,16 @@ struct SheetCell {
     Qt::Alignment align = Qt::AlignLeft;
     quint8 borders = 0;
     bool shaded = false;
+    // A picture shown below the text at `pictureWidth`, its proportions kept.
+    QImage picture{};
+    double pictureWidth = 0;
 };
 
 struct SheetRow {
     std::vector<SheetCell> cells;
     double minHeight = 0;
+    // Starts a page together with the next row (a title bar with its picture).
+    bool keepWithNext = false;
 };
 
 struct SheetTable {
@@ -48,6 +54,6 @@ struct SheetHeading {
 struct ReportSheet {
     SheetHeading heading;
     std::vector<SheetTable> tables;
-    // False when the page holds markup the sheet cannot draw (pictures, free layout).
+    // False when the page holds markup the sheet cannot draw (free layout).
     bool complete = true;
 };

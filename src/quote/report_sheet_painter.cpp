@@ -49,10 +49,17 @@ public:
         const double width = width_ * table.width;
         const double left = (width_ - width) / 2;
         double top = y_;
-        for (const SheetRow& row : table.rows) {
+        const double padding = table.padding * px_;
+        for (std::size_t r = 0; r < table.rows.size(); ++r) {
+            const SheetRow& row = table.rows[r];
             const std::vector<double> widths = cellWidths(row, width);
-            const double height = rowHeight(row, widths, table.padding * px_);
-            if (y_ + height > height_ && y_ > 0) {
+            const double height = rowHeight(row, widths, padding);
+            double together = height;
+            if (row.keepWithNext && r + 1 < table.rows.size()) {
+                const SheetRow& next = table.rows[r + 1];
+                together += rowHeight(next, cellWidths(next, width), padding);
+            }
+            if (y_ + together > height_ && y_ > 0) {
                 if (table.boxed) {
                     box(QRectF(left, top, width, y_ - top));
                 }
@@ -61,7 +68,7 @@ public:
             }
             double x = left;
             for (std::size_t i = 0; i < row.cells.size(); ++i) {
-                cell(row.cells[i], QRectF(x, y_, widths[i], height), table.padding * px_);
+                cell(row.cells[i], QRectF(x, y_, widths[i], height), padding);
                 x += widths[i];
             }
             y_ += height;
@@ -92,12 +99,23 @@ private:
         return widths;
     }
 
-    // A row is as high as its highest cell's text, wrapped to the cell's width.
+    // A picture's size on the page: its width, at most the cell's, and its proportions.
+    QSizeF pictureSize(const SheetCell& cell, double room) const {
+        if (cell.picture.isNull() || cell.picture.width() == 0) {
+            return {};
+        }
+        const double width = std::min(cell.pictureWidth * px_, room);
+        return {width, width * cell.picture.height() / cell.picture.width()};
+    }
+
+    // A row is as high as its highest cell's text, wrapped to the cell's width, or its
+    // highest picture.
     double rowHeight(const SheetRow& row, const std::vector<double>& widths, double padding) {
         double height = std::max(row.minHeight * px_, metrics_.height() + 2 * padding);
         for (std::size_t i = 0; i < row.cells.size(); ++i) {
             const QString& text = row.cells[i].text;
             const double room = widths[i] - 2 * padding;
+            height = std::max(height, pictureSize(row.cells[i], room).height() + 2 * padding);
             if (text.contains(u'\n') || metrics_.horizontalAdvance(text) > room) {
                 const QRectF bounds =
                     metrics_.boundingRect(QRectF(0, 0, room, height_), Qt::TextWordWrap, text);
@@ -124,6 +142,10 @@ private:
             grid_.push_back({area.bottomLeft(), area.bottomRight()});
         }
         QRectF text = area.adjusted(padding, padding, -padding, -padding);
+        if (const QSizeF size = pictureSize(cell, text.width()); !size.isEmpty()) {
+            painter_.drawImage(QRectF(text.topLeft(), size), cell.picture);
+            return;
+        }
         if (!cell.lead.isEmpty()) {
             painter_.setFont(bold_);
             QRectF used;

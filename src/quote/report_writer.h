@@ -61,6 +61,13 @@ public:
     // A picture linked to itself, zoomed by the mouse wheel; a height of 0 keeps the
     // picture's proportions.
     void picture(const QString& fileName, int width, int height = 0);
+    // One room of the design drawings page, two to a row: its title bar and its picture
+    // (none when `pictureName` is empty) shown 320 pixels wide; on paper `printed` is the
+    // picture drawn.
+    void drawing(const QString& name, const QString& pictureName, const QImage& printed,
+                 bool opensRow, bool closesRow);
+    // The discount and amount lines below the statistics of company 308.
+    void discountRow();
     // Raw markup (already escaped), which a sheet cannot draw.
     void append(const QString& markup) {
         html_ += markup;
@@ -74,6 +81,8 @@ public:
     const ReportSheet& sheet() const { return sheet_; }
 
 private:
+    void titleBarMarkup(const QString& name, const QString& rest, const QString& width);
+    void pictureMarkup(const QString& fileName, int width, int height);
     void heading();
     void customerBlock();
     void specialCustomerBlock();

@@ -5,7 +5,6 @@
 #include "design/room_statistics.h"
 #include "library/product_library.h"
 #include "platform/default_opener.h"
-#include "platform/picture.h"
 #include "platform/prompts.h"
 #include "quote/bill_of_materials.h"
 #include "quote/export_folder.h"
@@ -26,8 +25,8 @@ bool Reports::pagesAvailable() const {
     return !s_.project.room_list.empty();
 }
 
-QString Reports::print(ReportMode mode, TRoom_OBJ* active) {
-    const QString page = writePage(mode, active, printFolder());
+QString Reports::print(ReportMode mode, TRoom_OBJ* active, WorkProgress& progress) {
+    const QString page = writePage(mode, active, printFolder(), progress);
     if (!page.isEmpty()) {
         openOrTell(page);
     }
@@ -45,7 +44,7 @@ bool Reports::pageAvailable(ReportMode mode, TRoom_OBJ* active) {
     return mode != ReportMode::CurrentRoom || (active && active->roomArea() > 0);
 }
 
-QString Reports::exportPage(ReportMode mode, TRoom_OBJ* active) {
+QString Reports::exportPage(ReportMode mode, TRoom_OBJ* active, WorkProgress& progress) {
     if (!pageAvailable(mode, active) || !chooseExportFolder) {
         return {};
     }
@@ -55,7 +54,7 @@ QString Reports::exportPage(ReportMode mode, TRoom_OBJ* active) {
     if (folder.isEmpty()) {
         return {};
     }
-    const QString page = writePage(mode, active, folder);
+    const QString page = writePage(mode, active, folder, progress);
     if (!page.isEmpty()) {
         openOrTell(folder);
     }
@@ -84,8 +83,16 @@ QString Reports::pageName(ReportMode mode, TRoom_OBJ* active) const {
     return report_files::statisticsPageName(name);
 }
 
+int Reports::progressSteps(ReportMode mode) const {
+    return (mode == ReportMode::DesignDrawings ? int(s_.project.room_list.size())
+            : mode == ReportMode::CurrentRoom  ? 1
+                                               : 0) +
+           1;
+}
+
 std::optional<Reports::ComposedPage> Reports::composePage(ReportMode mode, TRoom_OBJ* active,
-                                                          const QString& folder, bool paper) {
+                                                          const QString& folder, bool paper,
+                                                          ProgressScope& progress) {
     if (!pageAvailable(mode, active) ||
         !report_files::prepareFolder(folder, s_.programFolder, s_.prompts)) {
         return std::nullopt;
@@ -100,7 +107,7 @@ std::optional<Reports::ComposedPage> Reports::composePage(ReportMode mode, TRoom
     if (mode == ReportMode::CurrentRoom) {
         written = currentRoomPage(page, *active, folder);
     } else if (mode == ReportMode::DesignDrawings) {
-        written = drawingsPage(page, folder);
+        written = drawingsPage(page, folder, paper, progress);
     } else {
         statisticsPage(page);
     }
@@ -111,8 +118,10 @@ std::optional<Reports::ComposedPage> Reports::composePage(ReportMode mode, TRoom
     return ComposedPage{page.html(), page.sheet()};
 }
 
-QString Reports::writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder) {
-    const std::optional<ComposedPage> page = composePage(mode, active, folder, false);
+QString Reports::writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder,
+                           WorkProgress& progress) {
+    ProgressScope scope(progress, QStringLiteral("正在生成网页..."), progressSteps(mode), true);
+    const std::optional<ComposedPage> page = composePage(mode, active, folder, false, scope);
     if (!page) {
         return {};
     }
@@ -120,11 +129,8 @@ QString Reports::writePage(ReportMode mode, TRoom_OBJ* active, const QString& fo
     if (!report_files::writeWhole(path, html::encodeGb2312(page->html), s_.prompts)) {
         return {};
     }
+    scope.advance(progressSteps(mode));
     return path;
-}
-
-bool Reports::savePicture(const QImage& image, const QString& path) {
-    return report_files::writeWhole(path, picture::encodeJpeg(image, 100), s_.prompts);
 }
 
 // Accessory rows have no product: their prices are the project's parameters.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/work_progress.h"
 #include "quote/report_writer.h"
+#include "quote/room_pictures.h"
 
 #include <QString>
 
@@ -9,7 +11,6 @@
 #include <vector>
 
 class BillOfMaterials;
-class QImage;
 class QPagedPaintDevice;
 class Database;
 class OpenProject;
@@ -41,21 +42,27 @@ public:
     // (already created), or empty when the user cancelled.
     std::function<QString(const QString& folder, const QString& proposal)> chooseExportFolder;
 
+    // Each page reports its progress to `progress`, one step per room picture and one for
+    // the page; the work can be cancelled until the page is written, which leaves every
+    // file of the page as it was.
+
     // Writes the page into the print folder and opens it. The page's path, or empty when
     // nothing was written.
-    QString print(ReportMode mode, TRoom_OBJ* active);
+    QString print(ReportMode mode, TRoom_OBJ* active, WorkProgress& progress = noProgress());
     // Writes the page into a folder the user chooses and opens the folder.
-    QString exportPage(ReportMode mode, TRoom_OBJ* active);
+    QString exportPage(ReportMode mode, TRoom_OBJ* active, WorkProgress& progress = noProgress());
     // Writes the page of `mode` (Statistics or DesignDrawings) as one A4 PDF file `file`.
-    // The file written, or empty when nothing was written (the user was told why).
-    QString writePdf(ReportMode mode, const QString& file);
+    // The file written, or empty when nothing was written (the user was told why, unless
+    // they cancelled).
+    QString writePdf(ReportMode mode, const QString& file, WorkProgress& progress = noProgress());
     // The PDF export: a save dialog proposing a file in the export folder, then the file
     // written and opened. The file written, or empty.
-    QString exportPdf(ReportMode mode);
+    QString exportPdf(ReportMode mode, WorkProgress& progress = noProgress());
     // Lays the page of `mode` out on the pages of `device` (a printer, a preview, a PDF
     // writer) with its page layout. False, after telling the user, when the page could
-    // not be composed.
-    bool printDocument(ReportMode mode, QPagedPaintDevice& device);
+    // not be composed; false too when the user cancelled, and then nothing is drawn.
+    bool printDocument(ReportMode mode, QPagedPaintDevice& device,
+                       WorkProgress& progress = noProgress());
     // The statistics file of the active room's list, or of the statistics table when no
     // room is active. The file written, or empty.
     QString sButton3Click(TRoom_OBJ* active);
@@ -76,22 +83,31 @@ private:
         ReportSheet sheet;
     };
 
-    QString writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder);
+    QString writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder,
+                      WorkProgress& progress);
+    bool paintDocument(ReportMode mode, QPagedPaintDevice& device, ProgressScope& progress);
+    // The steps of a page's progress: one per room picture it shows, one for the page.
+    int progressSteps(ReportMode mode) const;
     // Opens a written page, file or folder; names it to the user when nothing opens it.
     void openOrTell(const QString& path);
     // The page (for paper pages or a browser), with the logo and the pictures it shows
     // written into `folder`; nothing when the page is not available or a file could not be
     // written.
     std::optional<ComposedPage> composePage(ReportMode mode, TRoom_OBJ* active,
-                                            const QString& folder, bool paper);
+                                            const QString& folder, bool paper,
+                                            ProgressScope& progress);
     QString pageName(ReportMode mode, TRoom_OBJ* active) const;
     bool currentRoomPage(ReportWriter& page, TRoom_OBJ& room, const QString& folder);
-    bool drawingsPage(ReportWriter& page, const QString& folder);
+    // False when a picture could not be written or the user cancelled.
+    bool drawingsPage(ReportWriter& page, const QString& folder, bool paper,
+                      ProgressScope& progress);
+    // Writes the rooms' pictures into the folder, all at once; false, after telling the
+    // user, when one could not be written.
+    bool writePictures(const QString& folder, const std::vector<QString>& names,
+                       const std::vector<RoomJpeg>& jpegs);
     void statisticsPage(ReportWriter& page);
     // The current room page needs a room whose outline encloses an area.
     static bool pageAvailable(ReportMode mode, TRoom_OBJ* active);
-    // A room's design picture as JPEG at quality 100.
-    bool savePicture(const QImage& image, const QString& path);
     void projectTable(ReportWriter& page);
     void roomTable(ReportWriter& page, TRoom_OBJ& room);
     ReportHeader header(ReportMode mode, bool paper) const;

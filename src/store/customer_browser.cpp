@@ -22,27 +22,34 @@ CustomerBrowser::CustomerBrowser(CustomerStore& store, ProductLibrary& library, 
 }
 
 void CustomerBrowser::rebuild() {
-    std::vector<CustomerListRow> rows;
-    int rooms = 0;
     if (searchesPinyin(query_)) {
         // The store cannot spell pinyin: it lists the area's customers and the names are
         // matched here.
-        rows = rowsNamed(store_.listCustomers({query_.compid, query_.area, SearchField::None, {}}),
-                         query_.text, pinyin_);
-        rooms = roomCountOfRows(store_, query_.compid, rows);
-    } else {
-        rows = store_.listCustomers(query_);
-        rooms = store_.roomCountOf(query_);
+        std::vector<CustomerListRow> rows =
+            rowsNamed(store_.listCustomers({query_.compid, query_.area, SearchField::None, {}}),
+                      query_.text, pinyin_);
+        ListSummary summary;
+        summary.customers = int(rows.size());
+        for (const CustomerListRow& row : rows) {
+            summary.total += row.price;
+            summary.completed += row.completed ? 1 : 0;
+        }
+        summary.rooms = roomCountOfRows(store_, query_.compid, rows);
+        summary_ = summary;
+        list_.setRows(std::move(rows));
+        return;
     }
-    ListSummary summary;
-    summary.customers = int(rows.size());
-    for (const CustomerListRow& row : rows) {
-        summary.total += row.price;
-        summary.completed += row.completed ? 1 : 0;
+    summary_.reset();
+    list_.setPages([&store = store_, query = query_](
+                       const ListPage& page) { return store.listCustomers(query, page); },
+                   store_.countOf(query_));
+}
+
+const ListSummary& CustomerBrowser::summary() {
+    if (!summary_) {
+        summary_ = store_.summaryOf(query_);
     }
-    summary.rooms = rooms;
-    summary_ = summary;
-    list_.setRows(std::move(rows));
+    return *summary_;
 }
 
 void CustomerBrowser::showAll() {
@@ -82,6 +89,7 @@ CustomerListRow CustomerBrowser::listRowOf(qint32 id) {
 }
 
 void CustomerBrowser::listNew(qint32 id) {
+    summary();
     CustomerListRow row = listRowOf(id);
     if (row.id >= 0) {
         list_.insertTop(std::move(row));
@@ -96,6 +104,7 @@ void CustomerBrowser::relist(qint32 id) {
 }
 
 void CustomerBrowser::deleteCustomer(qint32 id) {
+    summary();
     store_.deleteCustomer(id);
     list_.remove(id);
     if (selected_ == id) {

@@ -16,17 +16,6 @@ class CustomerStore;
 class ProductLibrary;
 class Prompts;
 
-// What the browser's status bar shows of the listed customers.
-struct ListSummary {
-    int customers = 0;
-    int rooms = 0;
-    int completed = 0; // completion date later than now
-    double total = 0;  // sum of the project amounts
-
-    // "客户数：N", "房间数：N", "竣工数：N", "总金额：N元" (the total rounded, halves to even).
-    QStringList texts() const;
-};
-
 // The customer browser without its window: the list of the company's customers with the
 // query that produced it and its summary, the area filter and the search with its
 // history, and the selected customer's bill lines, non-display items, project summary
@@ -37,7 +26,9 @@ public:
 
     CustomerListModel& list() { return list_; }
     const CustomerQuery& query() const { return query_; }
-    const ListSummary& summary() const { return summary_; }
+    // The status bar's counts and sums of the list, from one aggregate statement made when
+    // first asked for after the list changed: the list's first screen does not wait for it.
+    const ListSummary& summary();
     const QStringList& history() const { return history_; }
 
     // The company whose customers are listed from the next query on.
@@ -60,7 +51,7 @@ public:
     // The stored row shows again in place (after an edit).
     void relist(qint32 id);
     // Deletes the customer with its rooms in one transaction and takes it off the list;
-    // the summary stays as it was.
+    // the summary stays as it was (as does a new customer's).
     void deleteCustomer(qint32 id);
 
     // --- The selected customer; -1 for none.
@@ -83,7 +74,7 @@ private:
     CustomerListModel list_;
     // The pinyin of the listed names, kept for the next name searches.
     PinyinIndex pinyin_;
-    ListSummary summary_;
+    std::optional<ListSummary> summary_;
     QStringList history_;
     qint32 selected_ = -1;
     QList<Ppdu_id> billLines_;

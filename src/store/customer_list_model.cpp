@@ -11,7 +11,9 @@ void CustomerListModel::setMode(Mode mode) {
 
 void CustomerListModel::setRows(std::vector<CustomerListRow> rows) {
     beginResetModel();
+    reader_ = {};
     rows_ = std::move(rows);
+    total_ = int(rows_.size());
     sortRows();
     endResetModel();
 }
@@ -19,6 +21,7 @@ void CustomerListModel::setRows(std::vector<CustomerListRow> rows) {
 void CustomerListModel::insertTop(CustomerListRow row) {
     beginInsertRows({}, 0, 0);
     rows_.insert(rows_.begin(), std::move(row));
+    ++total_;
     endInsertRows();
     // Every running number below moved down by one.
     emit dataChanged(index(0, 0), index(int(rows_.size()) - 1, 0));
@@ -40,6 +43,7 @@ void CustomerListModel::remove(qint32 id) {
     }
     beginRemoveRows({}, r, r);
     rows_.erase(rows_.begin() + r);
+    --total_;
     endRemoveRows();
 }
 
@@ -69,7 +73,7 @@ QString CustomerListModel::text(int row, int column) const {
     case Number:
         switch (mode_) {
         case Detailed:
-            return QString::number(int(rows_.size()) - row);
+            return QString::number(total_ - row);
         case ProjectNumbers:
             return r.proid;
         case Names:

@@ -4,13 +4,15 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 // The browser's customer list as an item model. Column 0 is the row's caption, which
 // depends on the display mode: the running number (the top row has the highest) in the
 // detailed list, the project number or the customer name in the two icon modes. The
 // other columns are those of the detailed list. Every item carries the customer id as
-// its user role.
+// its user role. A list can be read a page at a time as the views scroll to its rows.
 class CustomerListModel : public QAbstractTableModel {
 public:
     enum Mode { Detailed = 0, ProjectNumbers = 1, Names = 2 };
@@ -32,8 +34,21 @@ public:
     Mode mode() const { return mode_; }
     void setMode(Mode mode);
 
+    // One page of the listed customers, newest first.
+    using PageReader = std::function<std::vector<CustomerListRow>(const ListPage& page)>;
+    static constexpr int PageSize = 200;
+
+    // The rows read so far.
     const std::vector<CustomerListRow>& rows() const { return rows_; }
+    // A list read at once.
     void setRows(std::vector<CustomerListRow> rows);
+    // A list of `total` rows read as it is shown: its first page now, the next ones when
+    // the views ask for more. A list in another order than newest first is read whole.
+    void setPages(PageReader reader, int total);
+    // Reads the pages not yet read.
+    void fetchAll();
+    // The number of listed rows, read or not.
+    int total() const { return total_; }
     void insertTop(CustomerListRow row);
     // Replaces the row of the same id.
     void replace(const CustomerListRow& row);
@@ -47,6 +62,8 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
@@ -60,8 +77,14 @@ public:
 
 private:
     void sortRows();
+    bool newestFirst() const;
+    // The next page of the reader; the reader is let go after the last.
+    std::vector<CustomerListRow> readPage();
 
     std::vector<CustomerListRow> rows_;
+    int total_ = 0;
+    PageReader reader_;
+    std::optional<qint32> lastRead_;
     Mode mode_ = Detailed;
     int sortColumn_ = Number;
     Qt::SortOrder sortOrder_ = Qt::DescendingOrder;

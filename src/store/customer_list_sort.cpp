@@ -37,6 +37,8 @@ int compareBy(int column, const QCollator& collator, const CustomerListRow& a,
 } // namespace
 
 void CustomerListModel::sort(int column, Qt::SortOrder order) {
+    // The store lists newest first only; any other order needs every row.
+    fetchAll();
     sortColumn_ = column;
     sortOrder_ = order;
     emit layoutAboutToBeChanged();
@@ -52,6 +54,10 @@ void CustomerListModel::sort(int column, Qt::SortOrder order) {
     }
     changePersistentIndexList(before, after);
     emit layoutChanged();
+}
+
+bool CustomerListModel::newestFirst() const {
+    return sortColumn_ == Number && sortOrder_ == Qt::DescendingOrder;
 }
 
 void CustomerListModel::sortRows() {

@@ -218,6 +218,10 @@ void CustomerStore::ensureIndexes() {
             QStringLiteral("userlist_browse"),
             QStringLiteral("create index userlist_browse on userlist (Compid, id, proid, name, "
                            "tele, tele2, addr, AREAID, price, designdate, enddate)"));
+        // Counts the company's customers for the list without reading the wide index.
+        createIndexWhenMissing(
+            QStringLiteral("userlist_company_id"),
+            QStringLiteral("create index userlist_company_id on userlist (Compid, id)"));
         if (db_.hasIndex(QStringLiteral("userlist_company"))) {
             db_.exec(QStringLiteral("drop index userlist_company"));
         }

@@ -48,9 +48,14 @@ public:
     void deleteCustomer(qint32 id);
     // The customers of one company, newest first, without their stored lists.
     std::vector<CustomerRecord> customersOfCompany(qint32 compid);
-    // The customers the query selects, newest first, and the number of their rooms.
-    std::vector<CustomerListRow> listCustomers(const CustomerQuery& query);
-    int roomCountOf(const CustomerQuery& query);
+    // The customers the query selects, newest first, all or one page of them.
+    std::vector<CustomerListRow> listCustomers(const CustomerQuery& query,
+                                               const ListPage& page = {});
+    // How many customers the query selects.
+    int countOf(const CustomerQuery& query);
+    // The count of the customers the query selects, their rooms, the completed ones and
+    // their amounts, in one statement.
+    ListSummary summaryOf(const CustomerQuery& query);
 
     // --- Rooms.
     // The customer's rooms in id order; without the records and pictures unless asked.

@@ -53,15 +53,27 @@ Filter filterOf(const Database& db, const CustomerQuery& query) {
 
 } // namespace
 
-std::vector<CustomerListRow> CustomerStore::listCustomers(const CustomerQuery& query) {
-    const Filter f = filterOf(db_, query);
+std::vector<CustomerListRow> CustomerStore::listCustomers(const CustomerQuery& query,
+                                                          const ListPage& page) {
+    Filter f = filterOf(db_, query);
+    if (page.before) {
+        // Keyset paging: the next page starts below the last row of the one before, so a
+        // page deep in the list costs as little as the first.
+        f.where += QStringLiteral(" and userlist.id < ?");
+        f.values << *page.before;
+    }
+    QString tail = QStringLiteral(" order by userlist.id desc");
+    if (page.limit > 0) {
+        tail += QStringLiteral(" limit ?");
+        f.values << page.limit;
+    }
     // Dates are compared in the store and cut as ISO texts: turning 20 000 of them into
     // local date-times costs more than the rest of the list together. An SQLite file
     // keeps them as those texts already; the server writes its dates that way too.
     QSqlQuery q = db_.exec(QStringLiteral("select userlist.id, proid, name, tele, tele2, title, "
                                           "addr, substr(cast(designdate as text), 1, 10), "
                                           "price, enddate > ? from ") +
-                               listed + f.where + QStringLiteral(" order by userlist.id desc"),
+                               listed + f.where + tail,
                            QVariantList{QDateTime::currentDateTime()} + f.values);
     std::vector<CustomerListRow> rows;
     // A server hands over every row at once and says how many; a file does not know.
@@ -76,12 +88,25 @@ std::vector<CustomerListRow> CustomerStore::listCustomers(const CustomerQuery& q
     return rows;
 }
 
-int CustomerStore::roomCountOf(const CustomerQuery& query) {
+int CustomerStore::countOf(const CustomerQuery& query) {
     const Filter f = filterOf(db_, query);
-    return db_
-        .scalar(QStringLiteral("select count(*) from roomlist where UserId in "
-                               "(select userlist.id from ") +
-                    listed + f.where + u')',
-                f.values)
-        .toInt();
+    return db_.scalar(QStringLiteral("select count(*) from ") + listed + f.where, f.values).toInt();
+}
+
+ListSummary CustomerStore::summaryOf(const CustomerQuery& query) {
+    const Filter f = filterOf(db_, query);
+    QSqlQuery q = db_.exec(QStringLiteral("select count(*), coalesce(sum(price), 0), "
+                                          "coalesce(sum(case when enddate > ? then 1 else 0 "
+                                          "end), 0), (select count(*) from roomlist where "
+                                          "UserId in (select userlist.id from ") +
+                               listed + f.where + QStringLiteral(")) from ") + listed + f.where,
+                           QVariantList{QDateTime::currentDateTime()} + f.values + f.values);
+    ListSummary summary;
+    if (q.next()) {
+        summary.customers = q.value(0).toInt();
+        summary.total = q.value(1).toDouble();
+        summary.completed = q.value(2).toInt();
+        summary.rooms = q.value(3).toInt();
+    }
+    return summary;
 }

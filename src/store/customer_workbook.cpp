@@ -57,7 +57,7 @@ bool writeCustomerWorkbook(const CustomerListModel& list, const QString& path) {
     return workbook_close(book) == LXW_NO_ERROR;
 }
 
-void exportCustomerList(const CustomerListModel& list, Prompts& prompts, const QString& folder) {
+void exportCustomerList(CustomerListModel& list, Prompts& prompts, const QString& folder) {
     QString path =
         prompts.chooseSaveFile(QStringLiteral("导出全部客户信息"),
                                QDir(folder).filePath(QStringLiteral("全部客户信息.xlsx")),
@@ -74,6 +74,7 @@ void exportCustomerList(const CustomerListModel& list, Prompts& prompts, const Q
         !prompts.askYesNo(QStringLiteral("询问"), QStringLiteral("该文件已经存在，要覆盖吗？"))) {
         return;
     }
+    list.fetchAll();
     if (!writeCustomerWorkbook(list, path)) {
         prompts.message(QStringLiteral("无法调用Excel！"));
         return;

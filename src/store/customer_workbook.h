@@ -13,5 +13,6 @@ bool writeCustomerWorkbook(const CustomerListModel& list, const QString& path);
 
 // "导出全部客户信息": asks for the file (filter "Excel文件(*.xlsx)|*.xlsx", starting in
 // `folder`), appends ".xlsx" when the name lacks it, asks before replacing an existing
-// file, writes the listed customers and says whether that worked.
-void exportCustomerList(const CustomerListModel& list, Prompts& prompts, const QString& folder);
+// file, writes every listed customer (also those not yet shown) and says whether that
+// worked.
+void exportCustomerList(CustomerListModel& list, Prompts& prompts, const QString& folder);

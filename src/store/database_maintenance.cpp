@@ -2,6 +2,7 @@
 
 #include "platform/database.h"
 #include "platform/prompts.h"
+#include "platform/work_progress.h"
 #include "store/database_files.h"
 #include "store/store_copy.h"
 
@@ -108,7 +109,7 @@ DatabaseMaintenance::DatabaseMaintenance(MaintainedDatabase library, MaintainedD
                                          Prompts& prompts)
     : library_(std::move(library)), store_(std::move(store)), prompts_(prompts) {}
 
-bool DatabaseMaintenance::backup(const QString& folder) {
+bool DatabaseMaintenance::backup(const QString& folder, WorkProgress& progress) {
     const QFileInfo target(QDir::cleanPath(folder));
     const QString parent = target.absolutePath();
     if (!QDir().mkpath(parent)) {
@@ -129,12 +130,20 @@ bool DatabaseMaintenance::backup(const QString& folder) {
         prompts_.message(unwritable(folder, partial.errorString()));
         return false;
     }
+    // Stopping leaves `partial` unpublished: it goes with everything written into it.
+    ProgressScope work(progress, QStringLiteral("备份数据库"), 2, true);
+    int step = 0;
     bool complete = true;
     for (const MaintainedDatabase* database : {&store_, &library_}) {
+        if (!work.advance(step++)) {
+            return false;
+        }
         const QString copy = partial.filePath(QFileInfo(database->path).fileName());
         if (database->connection.isServer()) {
             // The server's store becomes a local store file: a backup opens without a server.
-            store_copy::writeLocalFile(database->connection, copy);
+            if (!store_copy::writeLocalFile(database->connection, copy, progress)) {
+                return false;
+            }
             continue;
         }
         if (!QFileInfo(database->path).isFile()) {
@@ -145,25 +154,31 @@ bool DatabaseMaintenance::backup(const QString& folder) {
         }
         database_files::snapshot(database->path, copy, database->connection.subject());
     }
+    if (!work.advance(step)) {
+        return false;
+    }
     publish(partial, target.absoluteFilePath());
     return complete;
 }
 
-void DatabaseMaintenance::compact() {
+void DatabaseMaintenance::compact(WorkProgress& progress) {
     if (!prompts_.confirm(QStringLiteral("压缩期间请不要关闭本程序"))) {
         prompts_.message(QStringLiteral("建议您每月压缩一次."));
         return;
     }
-    const bool done = compactBoth();
+    const Compacted done = compactBoth(progress);
     reopen(library_);
     if (!store_.connection.isServer()) {
         reopen(store_);
     }
-    prompts_.message(done ? QStringLiteral("压缩数据库成功")
-                          : QStringLiteral("失败!1.无ADO引擎 2.数据库正使用"));
+    if (done != Compacted::Stopped) {
+        prompts_.message(done == Compacted::Done
+                             ? QStringLiteral("压缩数据库成功")
+                             : QStringLiteral("失败!1.无ADO引擎 2.数据库正使用"));
+    }
 }
 
-bool DatabaseMaintenance::compactBoth() {
+DatabaseMaintenance::Compacted DatabaseMaintenance::compactBoth(WorkProgress& progress) {
     // A file is replaced only with no connection of the program on it.
     // A server store is kept by its server.
     const bool localStore = !store_.connection.isServer();
@@ -171,8 +186,24 @@ bool DatabaseMaintenance::compactBoth() {
     if (localStore) {
         store_.connection.close();
     }
-    return database_files::compact(library_.path) &&
-           (!localStore || database_files::compact(store_.path));
+    // Each file is compacted whole or not at all, so stopping between them is harmless.
+    ProgressScope work(progress, QStringLiteral("压缩数据库"), localStore ? 2 : 1, true);
+    if (!work.advance(0)) {
+        return Compacted::Stopped;
+    }
+    if (!database_files::compact(library_.path)) {
+        return Compacted::Failed;
+    }
+    if (localStore) {
+        if (!work.advance(1)) {
+            return Compacted::Stopped;
+        }
+        if (!database_files::compact(store_.path)) {
+            return Compacted::Failed;
+        }
+    }
+    work.advance(localStore ? 2 : 1);
+    return Compacted::Done;
 }
 
 void DatabaseMaintenance::reopen(MaintainedDatabase& database) {

@@ -5,6 +5,7 @@
 
 class Database;
 class Prompts;
+class WorkProgress;
 
 // One of the program's two databases: its connection and its file.
 struct MaintainedDatabase {
@@ -37,16 +38,19 @@ public:
     // only after asking. What a killed backup left is removed first. The connections
     // stay open. A missing database file is reported and skipped. Returns whether both
     // files were copied; false, after telling the user, for a folder that cannot be
-    // written; throws DatabaseError when a copy fails.
-    bool backup(const QString& folder);
+    // written; throws DatabaseError when a copy fails. Each database is a step of the
+    // progress; a backup stopped midway leaves the folder as it was, and false.
+    bool backup(const QString& folder, WorkProgress& progress);
 
     // Asks, then compacts the library and, when that succeeded, the store (unless it is
     // on a server, which keeps it), and says how it went. Both connections are closed meanwhile and
-    // opened again afterwards.
-    void compact();
+    // opened again afterwards. Each file is a step of the progress; stopped before the
+    // second, the first stays compacted and nothing is said.
+    void compact(WorkProgress& progress);
 
 private:
-    bool compactBoth();
+    enum class Compacted { Done, Failed, Stopped };
+    Compacted compactBoth(WorkProgress& progress);
     void reopen(MaintainedDatabase& database);
 
     MaintainedDatabase library_;

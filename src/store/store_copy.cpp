@@ -1,6 +1,7 @@
 #include "store/store_copy.h"
 
 #include "platform/database.h"
+#include "platform/work_progress.h"
 #include "store/database_files.h"
 #include "store/room_ceilings.h"
 #include "store/store_schema.h"
@@ -13,6 +14,13 @@ namespace {
 
 // Parents before the rows that refer to them.
 const char* const storeTables[] = {"arealist", "workerlist", "userlist", "roomlist"};
+
+// The rows copied so far, reported; thrown out of a copy that was asked to stop.
+struct CopiedRows {
+    ProgressScope& work;
+    int done = 0;
+};
+struct Stopped {};
 
 QString quoted(Database& db, const QString& name) {
     return db.connection().driver()->escapeIdentifier(name, QSqlDriver::FieldName);
@@ -28,7 +36,7 @@ QString tableIn(Database& db, const QString& table) {
     throw DatabaseError(("no table " + table).toStdString());
 }
 
-void copyTable(Database& from, Database& to, const QString& table) {
+void copyTable(Database& from, Database& to, const QString& table, CopiedRows* copied) {
     const QString source = tableIn(from, table);
     const QString target = tableIn(to, table);
     const QSqlRecord targetColumns = to.connection().record(target);
@@ -51,6 +59,9 @@ void copyTable(Database& from, Database& to, const QString& table) {
     QSqlQuery rows = from.exec(QStringLiteral("select * from ") + quoted(from, source) +
                                QStringLiteral(" order by id"));
     while (rows.next()) {
+        if (copied && !copied->work.advance(copied->done++)) {
+            throw Stopped{};
+        }
         QVariantList values;
         values.reserve(sourceIndexes.size());
         for (const int at : sourceIndexes) {
@@ -67,11 +78,21 @@ void copyTable(Database& from, Database& to, const QString& table) {
     }
 }
 
-void copyTables(Database& from, Database& to) {
+void copyTables(Database& from, Database& to, CopiedRows* copied = nullptr) {
     for (const char* table : storeTables) {
-        copyTable(from, to, QString::fromLatin1(table));
+        copyTable(from, to, QString::fromLatin1(table), copied);
     }
     room_ceilings::copyAll(from, to);
+}
+
+int rowsOf(Database& db) {
+    int rows = 0;
+    for (const char* table : storeTables) {
+        rows += db.scalar(QStringLiteral("select count(*) from ") +
+                          quoted(db, tableIn(db, QString::fromLatin1(table))))
+                    .toInt();
+    }
+    return rows;
 }
 
 } // namespace
@@ -84,20 +105,30 @@ void copyRows(Database& from, Database& to) {
     transaction.commit();
 }
 
-void writeLocalFile(Database& source, const QString& target) {
-    database_files::writeNew(target, [&source](const QString& empty) {
-        Database local;
-        QString error;
-        if (!local.open(empty, &error)) {
-            throw DatabaseError(error.toStdString());
-        }
-        {
+bool writeLocalFile(Database& source, const QString& target, WorkProgress& progress) {
+    ProgressScope work(progress, QStringLiteral("复制客户库"), rowsOf(source), true);
+    CopiedRows copied{work};
+    try {
+        database_files::writeNew(target, [&](const QString& empty) {
+            Database local;
+            QString error;
+            if (!local.open(empty, &error)) {
+                throw DatabaseError(error.toStdString());
+            }
+            {
+                Transaction transaction(local);
+                createStoreSchema(local);
+                transaction.commit();
+            }
             Transaction transaction(local);
-            createStoreSchema(local);
+            copyTables(source, local, &copied);
             transaction.commit();
-        }
-        copyRows(source, local);
-    });
+        });
+    } catch (const Stopped&) {
+        return false; // the temporary file went with the unwinding
+    }
+    work.advance(copied.done);
+    return true;
 }
 
 bool upload(const QString& localFile, Database& server, QString* problem) {

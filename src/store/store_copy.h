@@ -3,6 +3,7 @@
 #include <QString>
 
 class Database;
+class WorkProgress;
 
 // Whole copies of a customer store from one engine to the other: a server store written
 // into a local store file (its backup), and a local store file copied onto a server.
@@ -13,8 +14,9 @@ namespace store_copy {
 void copyRows(Database& from, Database& to);
 
 // Writes the store behind `source` as a new local store file `target` (replacing an
-// earlier one only when complete). Throws DatabaseError.
-void writeLocalFile(Database& source, const QString& target);
+// earlier one only when complete), reporting each row. False when stopped: then no file
+// is left of it. Throws DatabaseError.
+bool writeLocalFile(Database& source, const QString& target, WorkProgress& progress);
 
 // Copies the local store file into the server store `server`, which must hold no
 // customer yet; one transaction. False with `problem` set when refused; throws DatabaseError on an

@@ -4,6 +4,7 @@
 #include "platform/prompts.h"
 #include "quote/setup_file.h"
 #include "store/database_maintenance.h"
+#include "ui/work_progress_window.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -65,7 +66,8 @@ void BackupWindow::browseClick() {
 void BackupWindow::backupClick() {
     const QString folder = backup_folder::fromText(folder_->text(), links_.programFolder);
     try {
-        if (links_.maintenance.backup(folder)) {
+        WindowProgress progress(this);
+        if (links_.maintenance.backup(folder, progress)) {
             links_.setup.write(setup::backup, links_.today());
         }
     } catch (const DatabaseError& e) {

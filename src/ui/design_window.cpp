@@ -5,6 +5,7 @@
 #include "design/design_workspace.h"
 #include "quote/open_project.h"
 #include "quote/startup_session.h"
+#include "scene/room_model_export.h"
 #include "ui/design_statistics_panel.h"
 #include "ui/key_filter.h"
 #include "ui/main_actions.h"
@@ -107,6 +108,12 @@ void Tmainfm::wireDesignCommands() {
     onActiveRoom("rotateRoom", [](TRoom_OBJ& room) { room.rotateRoom(); });
     onActiveRoom("exportPicture",
                  [this](TRoom_OBJ& room) { room.exportDesignImage(project_->customer.name); });
+    onActiveRoom("exportGltf", [this](TRoom_OBJ& room) {
+        if (room.prompts) {
+            exportRoomModel(room, project_->ceilingHeight(project_->indexOf(&room)),
+                            project_->customer.name, *room.prompts);
+        }
+    });
 
     // Whole and pattern fills with the picker's orientation; the drop-down button itself
     // runs "全部".

@@ -169,6 +169,9 @@ void MainActions::buildOutputMenus() {
     exp->addAction(add("exportPdf2", "导出PDF设计方案"));
     exp->addSeparator();
     exp->addAction(add("exportPicture", "导出设计图"));
+    exp->addAction(add("exportDxf", "导出DXF图纸"));
+    exp->addAction(add("exportDxfAll", "导出全部房间DXF"));
+    exp->addAction(add("exportGltf", "导出3D模型(glTF)"));
     exp->addAction(add("exportExcel", "导出统计表-EXCEL"));
 }
 

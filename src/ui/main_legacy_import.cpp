@@ -6,6 +6,7 @@
 #include "quote/startup_session.h"
 #include "ui/main_actions.h"
 #include "ui/main_project_view.h"
+#include "ui/work_progress_window.h"
 
 #include <QAction>
 
@@ -17,7 +18,8 @@ void Tmainfm::wireLegacyImport() {
                               session_.held(), prompts_});
         bool imported = false;
         try {
-            imported = command.run();
+            WindowProgress progress(this);
+            imported = command.run(progress);
         } catch (const DatabaseError& e) {
             prompts_.message(QString::fromUtf8(e.what()));
         }

@@ -11,6 +11,7 @@
 #include "ui/product_picker_panel.h"
 #include "ui/tmainfm.h"
 #include "ui/tsetupfm2.h"
+#include "ui/work_progress_window.h"
 
 #include <QAction>
 
@@ -67,7 +68,8 @@ void MainMaintenance::backup() {
 }
 
 void MainMaintenance::compact() {
-    maintenance_.compact();
+    WindowProgress progress(&window_);
+    maintenance_.compact(progress);
 }
 
 void MainMaintenance::emptyLibrary() {

@@ -9,6 +9,7 @@
 #include "ui/main_maintenance.h"
 #include "ui/room_canvas_widget.h"
 #include "ui/tmainfm.h"
+#include "ui/work_progress_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,15 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+MainProjectView::MainProjectView(Tmainfm& window)
+    : window_(window), work_(std::make_unique<WindowProgress>(&window)) {}
+
+MainProjectView::~MainProjectView() = default;
+
+WorkProgress& MainProjectView::work() {
+    return *work_;
+}
 
 RoomContext MainProjectView::roomContext() {
     RoomContext context;

@@ -15,6 +15,7 @@
 #include "ui/main_actions.h"
 #include "ui/main_autosave.h"
 #include "ui/main_bill_edits.h"
+#include "ui/main_drawings.h"
 #include "ui/main_maintenance.h"
 #include "ui/main_project_view.h"
 #include "ui/product_picker_panel.h"
@@ -91,6 +92,7 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     wireReports();
     wireClosing();
     wireLegacyImport();
+    wireDrawingExports(*this, session_.path(QStringLiteral("导出文件")), prompts_);
     wireView3D();
     maintenance_ = std::make_unique<MainMaintenance>(*this, session_, prompts_, std::move(clock));
     billEdits_ = std::make_unique<MainBillEdits>(*this, *bill_, session_.library());

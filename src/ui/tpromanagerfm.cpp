@@ -5,6 +5,7 @@
 #include "ui/product_grid_model.h"
 #include "ui/tnewzdyprofm.h"
 #include "ui/window_geometry.h"
+#include "ui/work_progress_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -121,7 +122,10 @@ Tpromanagerfm::Tpromanagerfm(Database& library, ProfileFile& setup, Prompts& pro
         manager_->save();
         save_->setEnabled(false);
     });
-    connect(import, &QAction::triggered, this, [this] { manager_->importPrices(); });
+    connect(import, &QAction::triggered, this, [this] {
+        WindowProgress progress(this);
+        manager_->importPrices(progress);
+    });
     connect(exportPrices, &QAction::triggered, this, [this] { manager_->exportPrices(); });
     connect(searchButton, &QPushButton::clicked, this, [this] { searchClick(); });
     connect(search_, &QLineEdit::returnPressed, this, [this] {

@@ -24,6 +24,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -291,7 +292,8 @@ void TUserFM::setMode(int mode) {
 }
 
 void TUserFM::showList() {
-    showStatus();
+    // The rows show at once; the counts and sums follow once the window has painted them.
+    QTimer::singleShot(0, this, [this] { showStatus(); });
     customerChosen();
 }
 

@@ -84,7 +84,7 @@ TEST_F(CliTest, GltfWritesTheRoomAtItsCeilingHeight) {
     CliResult result = run({QStringLiteral("gltf"), QString::number(id), QStringLiteral("--room"),
                             QStringLiteral("3"), QStringLiteral("--out"), missing});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.errorLines, QStringList{QStringLiteral("yanzhou-cli: 没有这个房间：3")});
+    EXPECT_EQ(result.errorLines, QStringList{QStringLiteral("yanzhou-cli: 没有第3个房间")});
 
     // Walls of two corners enclose nothing.
     TRoom_OBJ open(RoomContext{}, 300, 300, SquarePanelRoom, false);

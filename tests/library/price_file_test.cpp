@@ -1,9 +1,12 @@
 #include "manager_library.h"
 
 #include "library/price_file.h"
+#include "support/stopping_progress.h"
 
 #include <QFile>
 #include <QtEndian>
+
+#include <random>
 
 namespace {
 
@@ -45,7 +48,7 @@ TEST_F(PriceFile, ExportThenImportRestoresPricesAndBadFilesChangeNothing) {
           Case{"missing.design", "导入产品价格失败!"}}) {
         prompts.shown.clear();
         prompts.answerPath(home.file(QString::fromUtf8(c.name)));
-        m->importPrices();
+        m->importPrices(noProgress());
         EXPECT_EQ(prompts.messages(), QStringList{QString::fromUtf8(c.message)}) << c.name;
         EXPECT_DOUBLE_EQ(priceOf(101), 60) << c.name;
     }
@@ -57,7 +60,7 @@ TEST_F(PriceFile, ExportThenImportRestoresPricesAndBadFilesChangeNothing) {
     append.close();
     prompts.shown.clear();
     prompts.answerPath(file);
-    m->importPrices();
+    m->importPrices(noProgress());
     EXPECT_EQ(prompts.messages(), QStringList{"成功导入产品价格!"});
     for (const auto& [id, price] : {std::pair{101, 20.0}, {102, 25.0}, {50101, 40.0}}) {
         EXPECT_DOUBLE_EQ(priceOf(id), price) << id;
@@ -67,6 +70,43 @@ TEST_F(PriceFile, ExportThenImportRestoresPricesAndBadFilesChangeNothing) {
     // A cancelled choice does nothing.
     prompts.shown.clear();
     prompts.answerCancel();
-    m->importPrices();
+    m->importPrices(noProgress());
     EXPECT_TRUE(prompts.messages().isEmpty());
+}
+
+TEST_F(PriceFile, AnImportStoppedAtAnyRecordLeavesEveryPriceAsItWas) {
+    auto m = manager();
+    const qint32 ids[] = {101, 102, 50101};
+    std::mt19937 random(5);
+    QByteArray bytes;
+    for (int i = 0; i < 30; ++i) {
+        bytes += record(ids[random() % 3], double(random() % 1000) / 4);
+    }
+    home.write(QStringLiteral("价格.design"), bytes);
+    const auto prices = [&] {
+        QList<double> all;
+        for (const qint32 id : ids) {
+            all << priceOf(id);
+        }
+        return all;
+    };
+    const QList<double> before = prices();
+    for (int round = 0; round < 8; ++round) {
+        const int stopAt = int(random() % 30);
+        StoppingProgress progress(stopAt);
+        prompts.shown.clear();
+        prompts.answerPath(home.file(QStringLiteral("价格.design")));
+        m->importPrices(progress);
+        EXPECT_EQ(progress.reported.size(), stopAt + 1) << "stopped at " << stopAt;
+        EXPECT_EQ(progress.open, 0);
+        EXPECT_TRUE(prompts.messages().isEmpty()) << "the user stopped it: nothing to say";
+        EXPECT_EQ(prices(), before) << "stopped at " << stopAt;
+    }
+    StoppingProgress progress;
+    prompts.answerPath(home.file(QStringLiteral("价格.design")));
+    m->importPrices(progress);
+    EXPECT_EQ(progress.totals, QList<int>{30});
+    EXPECT_EQ(progress.cancellables, QList<bool>{true});
+    EXPECT_EQ(progress.reported.back(), 30);
+    EXPECT_NE(prices(), before);
 }

@@ -5,6 +5,7 @@
 #include "core/tdianqi_rec.h"
 #include "library/product_library.h"
 #include "quote/legacy_import.h"
+#include "support/stopping_progress.h"
 
 #include <QFile>
 
@@ -51,7 +52,8 @@ protected:
     // Runs the command on `file` with the old library path stored; `saveAnswer` answers
     // the save question of an edited project.
     bool runImport(const QByteArray& bytes, const QString& libraryPath = {},
-                   std::optional<Prompts::ThreeWay> saveAnswer = {}) {
+                   std::optional<Prompts::ThreeWay> saveAnswer = {},
+                   WorkProgress& progress = noProgress()) {
         setup->write(setup::v5dbpath, libraryPath.isEmpty() ? oldPath : libraryPath);
         const QString path = home.file(QStringLiteral("旧设计.dsn"));
         QFile out(path);
@@ -62,7 +64,7 @@ protected:
         if (saveAnswer) {
             prompts.answerThreeWay(*saveAnswer);
         }
-        return LegacyImport({*project, *view, library, *setup, held, prompts}).run();
+        return LegacyImport({*project, *view, library, *setup, held, prompts}).run(progress);
     }
 
     // A room of 1800 x 1800 cm with its corners scaled by 1.5.
@@ -112,6 +114,21 @@ TEST_F(LegacyImportTest, RefusedFilesLeaveTheOpenProjectAsItWas) {
         prompts.shown.clear();
         EXPECT_FALSE(runImport(c.bytes));
         EXPECT_EQ(prompts.messages(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
+        ASSERT_EQ(project->room_list.size(), 1u);
+        EXPECT_EQ(project->room_list[0].room->getName(), QStringLiteral("客厅"));
+        EXPECT_EQ(project->customer.name, QStringLiteral("李四"));
+    }
+    // Stopped at any lookup in the old library, the import leaves the project as it was.
+    V5File named = squareRoom();
+    named.otherItems = {{QuotedId, 2}, {OldOnlyId, 1}};
+    named.billLines = {{panelA + OldIdShift, 88.5}, {appliance + OldIdShift, 120}};
+    for (int step = 0; step < 4; ++step) {
+        SCOPED_TRACE(step);
+        prompts.shown.clear();
+        StoppingProgress stopping(step);
+        EXPECT_FALSE(runImport(named.bytes(), {}, {}, stopping));
+        EXPECT_EQ(stopping.reported.size(), step + 1);
+        EXPECT_TRUE(prompts.messages().isEmpty());
         ASSERT_EQ(project->room_list.size(), 1u);
         EXPECT_EQ(project->room_list[0].room->getName(), QStringLiteral("客厅"));
         EXPECT_EQ(project->customer.name, QStringLiteral("李四"));

@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
+
 namespace {
 
 constexpr qint32 Company = 7;
@@ -291,6 +294,111 @@ TEST_P(BrowserTest, SelectingACustomerShowsItsRoomsAndItsSummaryByCategory) {
     browser.select(-1);
     EXPECT_TRUE(browser.projectSummary().empty());
     EXPECT_TRUE(browser.rooms().empty());
+}
+
+TEST_P(BrowserTest, TheListReadAsItIsShownHasTheRowsOfAFullReadAndTheirSums) {
+    // Two and a half pages of the company's customers, some of another company, rooms
+    // for some of them.
+    std::mt19937 random(33);
+    const qint32 areas[] = {east, west, -1};
+    const QString surnames[] = {QStringLiteral("张"), QStringLiteral("李"), QStringLiteral("王"),
+                                QStringLiteral("赵")};
+    std::map<qint32, int> roomsOf;
+    {
+        Transaction t(storeDb);
+        for (int c = 0; c < 2 * CustomerListModel::PageSize + 130; ++c) {
+            const QDateTime day(QDate(2024, 1, 1).addDays(int(random() % 900)), QTime());
+            const qint64 id = storeDb.insert(
+                QStringLiteral("insert into userlist (Compid, name, proid, tele, tele2, addr, "
+                               "AREAID, price, designdate, enddate) "
+                               "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                {c % 9 == 4 ? OtherCompany : Company,
+                 surnames[random() % 4] + QStringLiteral("客户%1").arg(random() % 300),
+                 QStringLiteral("HT%1").arg(random() % 1000), QString::number(random() % 100000),
+                 QString::number(random() % 1000), QStringLiteral("幸福路%1号").arg(c),
+                 areas[random() % 3], double(random() % 40000) / 4,
+                 c % 5 == 0 ? QVariant(QMetaType(QMetaType::QDateTime)) : QVariant(day),
+                 c % 3 == 0
+                     ? QVariant(QMetaType(QMetaType::QDateTime))
+                     : QVariant(QDateTime::currentDateTime().addDays(int(random() % 61) - 30))});
+            for (int r = 0; c % 4 == 1 && r < int(random() % 3); ++r) {
+                storeDb.exec(QStringLiteral("insert into roomlist (UserId, Title) values (?, ?)"),
+                             {id, QStringLiteral("房间")});
+                ++roomsOf[qint32(id)];
+            }
+        }
+        t.commit();
+    }
+    CustomerListModel& list = browser.list();
+    const auto checkAgainstAFullRead = [&](const CustomerQuery& query, int column,
+                                           Qt::SortOrder order, const char* what) {
+        SCOPED_TRACE(what);
+        CustomerListModel full;
+        full.setRows(store.listCustomers(query));
+        full.sort(column, order);
+        ListSummary sums;
+        for (const CustomerListRow& row : full.rows()) {
+            ++sums.customers;
+            sums.completed += row.completed ? 1 : 0;
+            sums.total += row.price;
+            sums.rooms += roomsOf[row.id];
+        }
+        EXPECT_EQ(browser.summary().texts(), sums.texts());
+        EXPECT_NEAR(browser.summary().total, sums.total, 1e-6);
+        EXPECT_EQ(list.total(), full.rowCount());
+        // A view reads pages until it has what it shows.
+        while (list.canFetchMore({})) {
+            const int before = list.rowCount();
+            list.fetchMore({});
+            ASSERT_GT(list.rowCount(), before);
+        }
+        ASSERT_EQ(list.rowCount(), full.rowCount());
+        for (int row = 0; row < full.rowCount(); ++row) {
+            for (int c = 0; c < CustomerListModel::Columns; ++c) {
+                ASSERT_EQ(list.text(row, c), full.text(row, c)) << "row " << row << " column " << c;
+            }
+        }
+    };
+    const auto lazily = [&] {
+        EXPECT_LE(list.rowCount(), CustomerListModel::PageSize) << "the first page only";
+    };
+
+    browser.showAll();
+    lazily();
+    EXPECT_GT(list.total(), 2 * CustomerListModel::PageSize);
+    checkAgainstAFullRead({Company, {}, SearchField::None, {}}, CustomerListModel::Number,
+                          Qt::DescendingOrder, "all");
+    browser.filterArea(QStringLiteral("  东区"));
+    lazily();
+    checkAgainstAFullRead({Company, QStringLiteral("东区"), SearchField::None, {}},
+                          CustomerListModel::Number, Qt::DescendingOrder, "an area");
+    browser.search(QStringLiteral("客户1"), SearchField::Name, QStringLiteral("西区"));
+    checkAgainstAFullRead(
+        {Company, QStringLiteral("西区"), SearchField::Name, QStringLiteral("客户1")},
+        CustomerListModel::Number, Qt::DescendingOrder, "a name in an area");
+    browser.search(QStringLiteral("12"), SearchField::Telephone, QString());
+    checkAgainstAFullRead({Company, {}, SearchField::Telephone, QStringLiteral("12")},
+                          CustomerListModel::Number, Qt::DescendingOrder, "a telephone number");
+
+    // A heading click on a list not yet read through sorts every row of it, and so do
+    // the lists after it.
+    browser.showAll();
+    list.sort(CustomerListModel::Name, Qt::AscendingOrder);
+    checkAgainstAFullRead({Company, {}, SearchField::None, {}}, CustomerListModel::Name,
+                          Qt::AscendingOrder, "sorted by name");
+    browser.filterArea(QStringLiteral("西区"));
+    checkAgainstAFullRead({Company, QStringLiteral("西区"), SearchField::None, {}},
+                          CustomerListModel::Name, Qt::AscendingOrder, "an area sorted by name");
+    list.sort(CustomerListModel::Price, Qt::DescendingOrder);
+    checkAgainstAFullRead({Company, QStringLiteral("西区"), SearchField::None, {}},
+                          CustomerListModel::Price, Qt::DescendingOrder, "sorted by amount");
+    list.sort(CustomerListModel::Number, Qt::AscendingOrder);
+    browser.showAll();
+    checkAgainstAFullRead({Company, {}, SearchField::None, {}}, CustomerListModel::Number,
+                          Qt::AscendingOrder, "oldest first");
+    list.sort(CustomerListModel::Number, Qt::DescendingOrder);
+    browser.showAll();
+    lazily();
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, BrowserTest,

@@ -3,6 +3,7 @@
 #include "store/database_maintenance.h"
 #include "store/store_schema.h"
 #include "support/scripted_prompts.h"
+#include "support/stopping_progress.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
@@ -76,19 +77,19 @@ TEST_F(Maintenance, BackupFoldersAndRepeatedBackupsReplaceTheirCopies) {
               home.file(QStringLiteral("copies/a/")));
     EXPECT_EQ(backup_folder::fromText(standard, home.path()), standard);
 
-    ASSERT_TRUE(maintenance.backup(standard));
+    ASSERT_TRUE(maintenance.backup(standard, noProgress()));
     EXPECT_EQ(soundCustomerCount(standard + QStringLiteral("Userdb.data")), 1);
     EXPECT_TRUE(prompts.shown.isEmpty());
     addCustomer(store, QStringLiteral("李四"));
     // What a backup killed while writing straight into the folder left there.
     home.write(QStringLiteral("备份文件/2026_12_9/~ACP1a2b3c.tmp"), "partial");
     home.write(QStringLiteral("备份文件/2026_12_9/~ACP1a2b3c.tmp-journal"), "partial");
-    EXPECT_FALSE(maintenance.backup(standard)) << "declined";
+    EXPECT_FALSE(maintenance.backup(standard, noProgress())) << "declined";
     EXPECT_EQ(prompts.shown, QStringList{QStringLiteral("confirm:文件夹中已有备份,是否替换?\n") +
                                          QDir::toNativeSeparators(standard)});
     EXPECT_EQ(soundCustomerCount(standard + QStringLiteral("Userdb.data")), 1);
     prompts.answerConfirm(true);
-    ASSERT_TRUE(maintenance.backup(standard));
+    ASSERT_TRUE(maintenance.backup(standard, noProgress()));
     EXPECT_EQ(soundCustomerCount(standard + QStringLiteral("Userdb.data")), 2)
         << "the second backup of the day replaces the first once the user agrees";
     Database libraryCopy;
@@ -99,7 +100,7 @@ TEST_F(Maintenance, BackupFoldersAndRepeatedBackupsReplaceTheirCopies) {
 
     // A folder typed without a trailing separator, whose parents are missing.
     const QString typed = home.file(QStringLiteral("外部/备份"));
-    ASSERT_TRUE(maintenance.backup(backup_folder::fromText(typed, home.path())));
+    ASSERT_TRUE(maintenance.backup(backup_folder::fromText(typed, home.path()), noProgress()));
     EXPECT_EQ(soundCustomerCount(typed + QStringLiteral("/Userdb.data")), 2);
     EXPECT_TRUE(QFile::exists(typed + QStringLiteral("/db.data")));
     EXPECT_FALSE(QFile::exists(typed + QStringLiteral("Userdb.data")));
@@ -113,7 +114,7 @@ TEST_F(Maintenance, AMissingFileIsReportedTheOtherIsStillCopiedAndTheBackupIsInc
     library.close();
     ASSERT_TRUE(QFile::remove(libraryPath));
     const QString folder = home.file(QStringLiteral("备份/"));
-    EXPECT_FALSE(maintenance.backup(folder));
+    EXPECT_FALSE(maintenance.backup(folder, noProgress()));
     EXPECT_EQ(prompts.messages(),
               QStringList({QStringLiteral("找不到文件:") + QDir::toNativeSeparators(libraryPath)}));
     EXPECT_EQ(soundCustomerCount(folder + QStringLiteral("Userdb.data")), 1);
@@ -127,7 +128,7 @@ TEST_F(Maintenance, ABackupTakenWhileAnotherConnectionWritesHoldsASoundStore) {
     {
         Transaction pending(writer);
         addCustomer(writer, QStringLiteral("未提交"));
-        ASSERT_TRUE(maintenance.backup(home.file(QStringLiteral("pending/"))));
+        ASSERT_TRUE(maintenance.backup(home.file(QStringLiteral("pending/")), noProgress()));
     }
     EXPECT_EQ(soundCustomerCount(home.file(QStringLiteral("pending/Userdb.data"))), 1);
     writer.close();
@@ -154,7 +155,7 @@ TEST_F(Maintenance, ABackupTakenWhileAnotherConnectionWritesHoldsASoundStore) {
     int last = 1;
     for (int i = 0; i < 8; ++i) {
         const QString folder = home.file(QStringLiteral("live%1/").arg(i));
-        ASSERT_TRUE(maintenance.backup(folder));
+        ASSERT_TRUE(maintenance.backup(folder, noProgress()));
         const int count = soundCustomerCount(folder + QStringLiteral("Userdb.data"));
         EXPECT_GE(count, last) << "copy " << i;
         EXPECT_EQ((count - 1) % 20, 0) << "a copy holds whole transactions only";
@@ -163,6 +164,32 @@ TEST_F(Maintenance, ABackupTakenWhileAnotherConnectionWritesHoldsASoundStore) {
     stop = true;
     writing.join();
     EXPECT_GT(written.load(), 0);
+}
+
+TEST_F(Maintenance, ABackupStoppedAtAnyStepLeavesTheFolderAsItWas) {
+    const QString folder = home.file(QStringLiteral("备份文件/2026_12_9/"));
+    ASSERT_TRUE(maintenance.backup(folder, noProgress()));
+    const QByteArray before = fileBytes(folder + QStringLiteral("Userdb.data"));
+    addCustomer(store, QStringLiteral("李四"));
+    for (int step = 0; step < 3; ++step) {
+        StoppingProgress stopping(step);
+        prompts.answerConfirm(true); // replace the backup there
+        EXPECT_FALSE(maintenance.backup(folder, stopping)) << step;
+        EXPECT_EQ(stopping.reported.size(), step + 1);
+        EXPECT_EQ(stopping.open, 0);
+        EXPECT_EQ(fileBytes(folder + QStringLiteral("Userdb.data")), before) << step;
+        EXPECT_EQ(QDir(home.file(QStringLiteral("备份文件")))
+                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{"2026_12_9"})
+            << "nothing written beside it";
+        EXPECT_TRUE(leftovers(folder).isEmpty());
+    }
+    StoppingProgress watched;
+    prompts.answerConfirm(true);
+    ASSERT_TRUE(maintenance.backup(folder, watched));
+    EXPECT_EQ(watched.captions, QStringList{"备份数据库"});
+    EXPECT_EQ(watched.reported, (QList<int>{0, 1, 2}));
+    EXPECT_EQ(soundCustomerCount(folder + QStringLiteral("Userdb.data")), 2);
 }
 
 TEST_F(Maintenance, CompactionShrinksBothFilesAndAnAnswerOrAFailureOtherwiseLeavesThemAsTheyWere) {
@@ -175,7 +202,7 @@ TEST_F(Maintenance, CompactionShrinksBothFilesAndAnAnswerOrAFailureOtherwiseLeav
     const QByteArray libraryBefore = fileBytes(libraryPath);
 
     prompts.answerConfirm(false);
-    maintenance.compact();
+    maintenance.compact(noProgress());
     EXPECT_EQ(prompts.shown,
               QStringList({"confirm:压缩期间请不要关闭本程序", "message:建议您每月压缩一次."}));
     EXPECT_EQ(fileBytes(storePath), storeBefore);
@@ -187,7 +214,7 @@ TEST_F(Maintenance, CompactionShrinksBothFilesAndAnAnswerOrAFailureOtherwiseLeav
     home.write(QStringLiteral("数据文件/db.data"), QByteArray(4096, '\x5a'));
     prompts.shown.clear();
     prompts.answerConfirm(true);
-    maintenance.compact();
+    maintenance.compact(noProgress());
     EXPECT_EQ(prompts.messages().last(), QStringLiteral("失败!1.无ADO引擎 2.数据库正使用"));
     EXPECT_EQ(fileBytes(libraryPath), QByteArray(4096, '\x5a'));
     EXPECT_EQ(fileBytes(storePath), storeBefore);
@@ -207,9 +234,20 @@ TEST_F(Maintenance, CompactionShrinksBothFilesAndAnAnswerOrAFailureOtherwiseLeav
                                             QFileDevice::ReadGroup | QFileDevice::WriteGroup |
                                             QFileDevice::ReadOther;
     ASSERT_TRUE(QFile::setPermissions(storePath, shared));
+    // Stopped before the store, the library alone is compacted, and nothing is said.
+    for (const int step : {0, 1}) {
+        prompts.shown.clear();
+        prompts.answerConfirm(true);
+        StoppingProgress stopping(step);
+        maintenance.compact(stopping);
+        EXPECT_EQ(prompts.shown, QStringList{"confirm:压缩期间请不要关闭本程序"});
+        EXPECT_EQ(fileBytes(storePath), storeBefore) << step;
+        EXPECT_EQ(QFileInfo(libraryPath).size() * 4 < libraryFull, step == 1) << step;
+        EXPECT_EQ(customers(), 1) << "the store is open again";
+    }
     prompts.shown.clear();
     prompts.answerConfirm(true);
-    maintenance.compact();
+    maintenance.compact(noProgress());
     EXPECT_EQ(prompts.shown,
               QStringList({"confirm:压缩期间请不要关闭本程序", "message:压缩数据库成功"}));
     EXPECT_LT(QFileInfo(storePath).size() * 4, storeBefore.size());

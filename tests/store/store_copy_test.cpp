@@ -2,6 +2,7 @@
 #include "store/customer_store.h"
 #include "store/store_copy.h"
 #include "store/store_schema.h"
+#include "support/stopping_progress.h"
 #include "support/temp_folder.h"
 #include "support/test_database.h"
 
@@ -129,7 +130,20 @@ TEST(StoreCopy, UploadAndBackupKeepEveryRowAndBlobAndTheServerGoesOnAfterTheCopi
     // The server's backup is a local store file holding the server's rows.
     const QString backup = folder.file(QStringLiteral("backup/Userdb.data"));
     QDir().mkpath(folder.file(QStringLiteral("backup")));
-    store_copy::writeLocalFile(remote, backup);
+    // A copy stopped at any row leaves nothing behind.
+    StoppingProgress whole;
+    ASSERT_TRUE(store_copy::writeLocalFile(remote, backup, whole));
+    const int rows = whole.totals.value(0);
+    EXPECT_EQ(whole.reported.back(), rows);
+    QFile::remove(backup);
+    QRandomGenerator random(17);
+    for (int round = 0; round < 3; ++round) {
+        StoppingProgress stopping(int(random.bounded(rows)));
+        EXPECT_FALSE(store_copy::writeLocalFile(remote, backup, stopping));
+        EXPECT_TRUE(QDir(folder.file(QStringLiteral("backup")))
+                        .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+    ASSERT_TRUE(store_copy::writeLocalFile(remote, backup, noProgress()));
     Database copy;
     ASSERT_TRUE(copy.open(backup));
     expectSameRows(remote, copy, local);

@@ -45,7 +45,9 @@ void press(QWidget& window, const char* command) {
     child<QAction>(window, command)->trigger();
 }
 
+// The status bar follows the list's first screen.
 QStringList statusTexts(QWidget& browser) {
+    QCoreApplication::processEvents();
     QStringList texts;
     for (const QLabel* label : browser.findChild<QStatusBar*>()->findChildren<QLabel*>()) {
         texts << label->text();
@@ -61,17 +63,27 @@ QString cell(QWidget& browser, int row, int column) {
 constexpr auto SetupIni = "[Reg]\r\ncompid=7\r\n[PRO]\r\nINDEX=3\r\nINDEXlen=2\r\n"
                           "[setup]\r\nautocreateroom=0\r\n";
 
+// Starts the program on `staged` and runs `steps` in the customer browser that "打开"
+// shows.
+void inTheBrowser(StagedProgram& staged, ScriptedPrompts& prompts,
+                  std::function<void(QDialog&)> steps) {
+    ProgramStart program(staged.path(), &prompts);
+    ASSERT_EQ(program.start(), 0);
+    bool ran = false;
+    onNextModal([&](QDialog& browser) {
+        ran = true;
+        steps(browser);
+    });
+    program.mainWindow()->actions()["ToolButton17"]->trigger();
+    EXPECT_TRUE(ran);
+}
+
 } // namespace
 
 TEST(CustomerBrowserWindow, CustomersAreCreatedEditedAndDeletedInTheList) {
     StagedProgram staged(SetupIni);
     ScriptedPrompts prompts;
-    ProgramStart program(staged.path(), &prompts);
-    ASSERT_EQ(program.start(), 0);
-    Tmainfm& main = *program.mainWindow();
-    bool ran = false;
-    onNextModal([&](QDialog& browser) {
-        ran = true;
+    inTheBrowser(staged, prompts, [&](QDialog& browser) {
         EXPECT_EQ(browser.windowTitle(), QStringLiteral("客户"));
         EXPECT_EQ(statusTexts(browser),
                   QStringList({"客户数：0", "房间数：0", "竣工数：0", "总金额：0元"}));
@@ -116,10 +128,44 @@ TEST(CustomerBrowserWindow, CustomersAreCreatedEditedAndDeletedInTheList) {
         EXPECT_EQ(child<QTableView>(browser, "customerTable")->model()->rowCount(), 0);
         browser.reject();
     });
-    main.actions()["ToolButton17"]->trigger();
-    EXPECT_TRUE(ran);
     EXPECT_EQ(prompts.shown, QStringList({"confirm:是否删除客户李四及其所有房间 ？",
                                           "confirm:是否删除客户李四及其所有房间 ？"}));
+}
+
+TEST(CustomerBrowserWindow, ALongListShowsItsFirstPageAndReadsMoreWhileScrolling) {
+    StagedProgram staged(SetupIni);
+    const int customers = 2 * CustomerListModel::PageSize + 50;
+    {
+        Database db;
+        ASSERT_TRUE(db.open(staged.home().file(QStringLiteral("数据文件/Userdb.data"))));
+        Transaction t(db);
+        for (int c = 1; c <= customers; ++c) {
+            db.exec(QStringLiteral("insert into userlist (Compid, name, price) values (7, ?, 2)"),
+                    {QStringLiteral("客户%1").arg(c)});
+        }
+        t.commit();
+    }
+    ScriptedPrompts prompts;
+    inTheBrowser(staged, prompts, [&](QDialog& browser) {
+        auto* table = child<QTableView>(browser, "customerTable");
+        const QAbstractItemModel* list = table->model();
+        EXPECT_EQ(list->rowCount(), CustomerListModel::PageSize) << "the first page only";
+        EXPECT_EQ(cell(browser, 0, 0), QString::number(customers));
+        EXPECT_EQ(cell(browser, 0, 2), QStringLiteral("客户%1").arg(customers));
+        EXPECT_EQ(statusTexts(browser),
+                  QStringList({QStringLiteral("客户数：%1").arg(customers), "房间数：0",
+                               "竣工数：0", QStringLiteral("总金额：%1元").arg(2 * customers)}));
+        // Each scroll to the end reads the next page, until the oldest customer shows.
+        for (int page = 2; page <= 3; ++page) {
+            table->scrollToBottom();
+            const int shown = std::min(page * CustomerListModel::PageSize, customers);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return list->rowCount() == shown; }, 5000))
+                << list->rowCount();
+        }
+        EXPECT_EQ(cell(browser, customers - 1, 0), QStringLiteral("1"));
+        EXPECT_EQ(cell(browser, customers - 1, 2), QStringLiteral("客户1"));
+        browser.reject();
+    });
 }
 
 TEST(CustomerBrowserWindow, ARoomIsPreviewedRenamedAndImportedAndACustomerOpened) {
