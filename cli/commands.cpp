@@ -5,11 +5,16 @@
 
 #include "batch_session.h"
 #include "invocation.h"
+#include "platform/picture.h"
 #include "quote/room_drawings.h"
 #include "quote/setup_keys.h"
 #include "scene/room_model_export.h"
+#include "scene/scene_builder.h"
 #include "store/customer_exchange.h"
 #include "store/customer_list_model.h"
+#include "view3d/offscreen_renderer.h"
+#include "view3d/picture_export.h"
+#include "view3d/room_picture.h"
 
 #include <QDate>
 #include <QDir>
@@ -172,20 +177,61 @@ bool dxf(const Invocation& run, BatchSession& session, QTextStream& out) {
     return !files.isEmpty();
 }
 
-// "导出3D模型(glTF)" of the room given (else the one shown after opening) into the file.
-bool gltf(const Invocation& run, BatchSession& session, QTextStream& out) {
+// Opens the customer and gives the place in the project of the room given by --room (from
+// 1), else of the room shown after opening; none, after saying why, when the customer
+// cannot be opened or has no such room.
+std::optional<int> openChosenRoom(const Invocation& run, BatchSession& session) {
     if (!session.open(customerId(run))) {
-        return false;
+        return std::nullopt;
     }
     OpenProject& project = session.project();
     const int index = run.room > 0 ? run.room - 1 : project.indexOf(session.shownRoom());
     if (index < 0 || index >= int(project.room_list.size())) {
         session.prompts().message(QStringLiteral("没有第%1个房间").arg(run.room));
+        return std::nullopt;
+    }
+    return index;
+}
+
+// "导出3D模型(glTF)" of the room given (else the one shown after opening) into the file.
+bool gltf(const Invocation& run, BatchSession& session, QTextStream& out) {
+    const std::optional<int> index = openChosenRoom(run, session);
+    if (!index) {
         return false;
     }
+    OpenProject& project = session.project();
     const QString file = absolute(run.out);
-    if (!writeRoomModel(*project.room_list[std::size_t(index)].room, project.ceilingHeight(index),
+    if (!writeRoomModel(*project.room_list[std::size_t(*index)].room, project.ceilingHeight(*index),
                         file, session.prompts())) {
+        return false;
+    }
+    out << file << u'\n';
+    return true;
+}
+
+// "导出3D效果图" of the room given (else the one shown after opening) seen from "室内仰视",
+// 1600 x 1000, into the JPEG file. It needs OpenGL, so a display (Xvfb serves).
+bool render3d(const Invocation& run, BatchSession& session, QTextStream& out) {
+    const std::optional<int> index = openChosenRoom(run, session);
+    if (!index) {
+        return false;
+    }
+    OpenProject& project = session.project();
+    TRoom_OBJ& room = *project.room_list[std::size_t(*index)].room;
+    if (!outlineClosed(room)) {
+        session.prompts().message(openOutlineMessage());
+        return false;
+    }
+    const std::unique_ptr<OffscreenRenderer> renderer = OffscreenRenderer::create();
+    if (!renderer) {
+        session.prompts().message(noOpenGlMessage());
+        return false;
+    }
+    const QImage picture = roomPicture3D(*renderer, room, project.ceilingHeight(*index),
+                                         CameraPreset::StandingInside, PictureSize3D);
+    const QString file = absolute(run.out);
+    if (picture.isNull() || !picture::saveJpeg(picture, file)) {
+        session.prompts().message(QStringLiteral("无法写入文件：") + file);
         return false;
     }
     out << file << u'\n';
@@ -199,7 +245,8 @@ bool runCommand(const Invocation& run, BatchSession& session, QTextStream& out) 
     const std::pair<const char*, Command> commands[] = {
         {"customers", customers},   {"quote", quote},       {"pages", pages},
         {"statistics", statistics}, {"export", exportFile}, {"import", importFile},
-        {"backup", backup},         {"dxf", dxf},           {"gltf", gltf}};
+        {"backup", backup},         {"dxf", dxf},           {"gltf", gltf},
+        {"render3d", render3d}};
     for (const auto& [name, command] : commands) {
         if (run.command == QLatin1String(name)) {
             return command(run, session, out);

@@ -27,6 +27,7 @@ constexpr Syntax Commands[] = {
     {"backup", 1, false, false, false, false, "backup DIR [--replace]"},
     {"dxf", 1, true, true, false, false, "dxf ID [--room N] --out DIR"},
     {"gltf", 1, true, true, false, false, "gltf ID [--room N] --out FILE.glb"},
+    {"render3d", 1, true, true, false, false, "render3d ID [--room N] --out FILE.jpg"},
 };
 
 const QString HomeOption = QStringLiteral("home");
@@ -49,7 +50,8 @@ void describe(QCommandLineParser& parser) {
         "从文件导入客户项目，输出新客户编号",
         "备份客户库与产品库到文件夹",
         "写出客户的房间（默认全部，--room 第几个房间）为 DXF 图纸到文件夹",
-        "写出客户房间（默认打开后显示的房间）的3D模型为 glTF 二进制文件"};
+        "写出客户房间（默认打开后显示的房间）的3D模型为 glTF 二进制文件",
+        "写出客户房间（默认打开后显示的房间）的3D效果图（JPEG，需要显示器）"};
     for (std::size_t i = 0; i < std::size(Commands); ++i) {
         lines << QStringLiteral("  %1\n      %2")
                      .arg(QString::fromUtf8(Commands[i].usage), QString::fromUtf8(explanations[i]));
@@ -65,7 +67,7 @@ void describe(QCommandLineParser& parser) {
          {ModeOption, QStringLiteral("网页：1 当前房间，2 设计图，3 统计表"), QStringLiteral("N")},
          {PdfOption, QStringLiteral("报价单 PDF 文件"), QStringLiteral("FILE")},
          {ReplaceOption, QStringLiteral("备份：替换文件夹中已有的备份")},
-         {RoomOption, QStringLiteral("DXF 图纸、3D模型：第几个房间（从 1 起）"),
+         {RoomOption, QStringLiteral("DXF 图纸、3D模型与3D效果图：第几个房间（从 1 起）"),
           QStringLiteral("N")}});
 }
 

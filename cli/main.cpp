@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -75,9 +76,14 @@ int runIn(const QString& folder, const Invocation& run) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Room pictures and fonts need a GUI application, never a display.
+    // Room pictures and fonts need a GUI application, never a display; only the 3D picture
+    // needs OpenGL, which the display offers when there is one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        const bool drawsIn3D = std::any_of(argv + 1, argv + argc, [](const char* argument) {
+            return qstrcmp(argument, "render3d") == 0;
+        });
+        const bool display = !qEnvironmentVariableIsEmpty("DISPLAY");
+        qputenv("QT_QPA_PLATFORM", drawsIn3D && display ? "xcb;offscreen" : "offscreen");
     }
     qInstallMessageHandler(qtDiagnostics);
     QGuiApplication app(argc, argv);

@@ -1,6 +1,7 @@
 #include "view3d/offscreen_renderer.h"
 
 #include "scene/ceiling_scene.h"
+#include "view3d/leak_check_driver.h"
 #include "view3d/scene_viewport.h"
 
 #include <QOffscreenSurface>
@@ -103,6 +104,7 @@ std::unique_ptr<OffscreenRenderer> OffscreenRenderer::create(QString* problem) {
         }
         return nullptr;
     };
+    keepGraphicsDriverForLeakCheck();
     auto parts = std::make_unique<Parts>();
     Parts& p = *parts;
     p.context.setFormat(QQuick3D::idealSurfaceFormat());

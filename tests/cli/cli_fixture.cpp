@@ -33,11 +33,13 @@ CliTest::CliTest() {
     store = std::make_unique<CustomerStore>(storeDb);
 }
 
-CliResult CliTest::run(const QStringList& arguments) const {
+CliResult CliTest::run(const QStringList& arguments, bool keepDisplay) const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name :
          {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
-        environment.remove(QString::fromLatin1(name));
+        if (!keepDisplay || qstrcmp(name, "DISPLAY") != 0) {
+            environment.remove(QString::fromLatin1(name));
+        }
     }
     environment.insert(QStringLiteral("HOME"), home.path());
     QProcess process;

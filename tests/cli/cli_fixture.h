@@ -26,9 +26,10 @@ class CliTest : public ::testing::Test {
 protected:
     CliTest();
 
-    // Runs the command line with `--home` of the fixture; QT_QPA_PLATFORM, DISPLAY and
-    // WAYLAND_DISPLAY are removed from its environment.
-    CliResult run(const QStringList& arguments) const;
+    // Runs the command line with `--home` of the fixture; QT_QPA_PLATFORM, DISPLAY (unless
+    // kept for a command that draws in 3D) and WAYLAND_DISPLAY are removed from its
+    // environment.
+    CliResult run(const QStringList& arguments, bool keepDisplay = false) const;
 
     // Inserts a customer row without rooms.
     qint32 addCustomer(qint32 compid, const QString& name, const QDate& designDate, double price);

@@ -33,8 +33,11 @@ TEST(View3DWithoutOpenGl, F3SaysSoAndTheProgramGoesOn) {
     EXPECT_TRUE(main->actions().designToolBar()->actions().contains(view3d));
 
     prompts.shown.clear();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     QTest::keyClick(main, Qt::Key_F3);
-    EXPECT_EQ(prompts.shown, QStringList{QStringLiteral("本机没有可用的OpenGL,无法显示3D效果")});
+    EXPECT_EQ(prompts.messages(),
+              QStringList{QStringLiteral("本机没有可用的OpenGL,无法显示3D效果")});
     EXPECT_EQ(main->findChild<QWidget*>(QStringLiteral("ceiling3DWindow")), nullptr);
 
     main->actions()[QStringLiteral("undo")]->trigger();
