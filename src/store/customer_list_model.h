@@ -45,7 +45,7 @@ public:
     // A list of `total` rows read as it is shown: its first page now, the next ones when
     // the views ask for more. A list in another order than newest first is read whole.
     void setPages(PageReader reader, int total);
-    // Reads the pages not yet read.
+    // Reads the rows not yet read, in one go.
     void fetchAll();
     // The number of listed rows, read or not.
     int total() const { return total_; }
@@ -78,8 +78,10 @@ public:
 private:
     void sortRows();
     bool newestFirst() const;
-    // The next page of the reader; the reader is let go after the last.
-    std::vector<CustomerListRow> readPage();
+    // The next `limit` rows of the reader (0: all the rest); the reader is let go after
+    // the last.
+    std::vector<CustomerListRow> readPage(int limit);
+    void append(std::vector<CustomerListRow> page);
 
     std::vector<CustomerListRow> rows_;
     int total_ = 0;

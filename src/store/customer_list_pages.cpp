@@ -5,20 +5,18 @@ void CustomerListModel::setPages(PageReader reader, int total) {
     reader_ = std::move(reader);
     lastRead_.reset();
     total_ = total;
-    rows_ = readPage();
-    if (!newestFirst()) {
-        while (reader_) {
-            std::vector<CustomerListRow> page = readPage();
-            rows_.insert(rows_.end(), page.begin(), page.end());
-        }
+    if (newestFirst()) {
+        rows_ = readPage(PageSize);
+    } else {
+        rows_ = readPage(0);
         sortRows();
     }
     endResetModel();
 }
 
-std::vector<CustomerListRow> CustomerListModel::readPage() {
-    std::vector<CustomerListRow> page = reader_(ListPage{lastRead_, PageSize});
-    if (int(page.size()) < PageSize) {
+std::vector<CustomerListRow> CustomerListModel::readPage(int limit) {
+    std::vector<CustomerListRow> page = reader_(ListPage{lastRead_, limit});
+    if (limit == 0 || int(page.size()) < limit) {
         reader_ = {};
     }
     if (!page.empty()) {
@@ -32,10 +30,18 @@ bool CustomerListModel::canFetchMore(const QModelIndex& parent) const {
 }
 
 void CustomerListModel::fetchMore(const QModelIndex& parent) {
-    if (!canFetchMore(parent)) {
-        return;
+    if (canFetchMore(parent)) {
+        append(readPage(PageSize));
     }
-    std::vector<CustomerListRow> page = readPage();
+}
+
+void CustomerListModel::fetchAll() {
+    if (canFetchMore({})) {
+        append(readPage(0));
+    }
+}
+
+void CustomerListModel::append(std::vector<CustomerListRow> page) {
     if (page.empty()) {
         return;
     }
@@ -44,10 +50,4 @@ void CustomerListModel::fetchMore(const QModelIndex& parent) {
     rows_.insert(rows_.end(), std::make_move_iterator(page.begin()),
                  std::make_move_iterator(page.end()));
     endInsertRows();
-}
-
-void CustomerListModel::fetchAll() {
-    while (canFetchMore({})) {
-        fetchMore({});
-    }
 }
