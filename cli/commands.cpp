@@ -5,6 +5,8 @@
 
 #include "batch_session.h"
 #include "invocation.h"
+#include "quote/cutting_sheet.h"
+#include "quote/cutting_text.h"
 #include "quote/setup_keys.h"
 #include "store/customer_exchange.h"
 #include "store/customer_list_model.h"
@@ -105,6 +107,26 @@ bool statistics(const Invocation& run, BatchSession& session, QTextStream& out) 
     return !file.isEmpty();
 }
 
+// "下料单" as tab-separated text, into the file given or onto the output.
+bool cutting(const Invocation& run, BatchSession& session, QTextStream& out) {
+    if (!session.open(customerId(run))) {
+        return false;
+    }
+    const CuttingSheet sheet =
+        makeCuttingSheet(session.project().room_list, session.project().cuttingStock,
+                         session.startup().held().sawKerf);
+    if (run.out.isEmpty()) {
+        out << cuttingSheetText(sheet);
+        return true;
+    }
+    const QString file = absolute(run.out);
+    if (!writeCuttingSheet(file, sheet, session.prompts())) {
+        return false;
+    }
+    out << file << u'\n';
+    return true;
+}
+
 // The browser's "导出客户项目".
 bool exportFile(const Invocation& run, BatchSession& session, QTextStream& out) {
     const qint32 id = customerId(run);
@@ -151,9 +173,9 @@ bool backup(const Invocation& run, BatchSession& session, QTextStream& out) {
 bool runCommand(const Invocation& run, BatchSession& session, QTextStream& out) {
     using Command = bool (*)(const Invocation&, BatchSession&, QTextStream&);
     const std::pair<const char*, Command> commands[] = {
-        {"customers", customers},   {"quote", quote},       {"pages", pages},
-        {"statistics", statistics}, {"export", exportFile}, {"import", importFile},
-        {"backup", backup}};
+        {"customers", customers},   {"quote", quote},     {"pages", pages},
+        {"statistics", statistics}, {"cutting", cutting}, {"export", exportFile},
+        {"import", importFile},     {"backup", backup}};
     for (const auto& [name, command] : commands) {
         if (run.command == QLatin1String(name)) {
             return command(run, session, out);

@@ -21,6 +21,7 @@ constexpr Syntax Commands[] = {
     {"quote", 1, true, false, false, true, "quote ID --pdf FILE"},
     {"pages", 1, true, true, true, false, "pages ID --mode 1|2|3 --out DIR"},
     {"statistics", 1, true, true, false, false, "statistics ID --out FILE"},
+    {"cutting", 1, true, false, false, false, "cutting ID [--out FILE.tsv]"},
     {"export", 2, true, false, false, false, "export ID FILE.zpk"},
     {"import", 1, false, false, false, false, "import FILE.zpk"},
     {"backup", 1, false, false, false, false, "backup DIR [--replace]"},
@@ -41,6 +42,7 @@ void describe(QCommandLineParser& parser) {
         "写出客户的报价单（统计表）为 A4 PDF 文件",
         "写出客户的网页（1 当前房间，2 设计图，3 统计表）及图片到文件夹",
         "写出客户的统计表文件",
+        "写出客户的下料单（制表符分隔），无 --out 时写到标准输出",
         "导出客户项目为文件",
         "从文件导入客户项目，输出新客户编号",
         "备份客户库与产品库到文件夹"};

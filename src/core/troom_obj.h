@@ -75,6 +75,13 @@ struct GridCell {
     int row = 0;
 };
 
+// One run of strip: the column (row) that holds it, its product and its length in cm.
+struct StripRun {
+    int index = 0;
+    qint32 product = 0;
+    int lengthCm = 0;
+};
+
 // One room of the project: its wall outline, ceiling grid with cell attributes, object
 // list, product cache, undo list, room mask and its view on the shared design canvas.
 // The state is public so that the tools of every subsystem, the room records and the
@@ -338,6 +345,8 @@ public:
     // 1 when the panel anchored at the cell counts, else 0; a panel wholly outside the
     // room is removed.
     int panelContribution(GridCell anchor);
+    // The runs of strip the bill counts: one per column (row) that holds a strip.
+    std::vector<StripRun> stripRuns() const;
     // Adds the metres of strip of every column (row) to the strip products.
     void stripMeasurement();
     void addQuantity(int productId, double amount);

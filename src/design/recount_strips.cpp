@@ -38,10 +38,11 @@ private:
 // One run per column (row) from the room's first to its last inside point along the two
 // edge lines of the strip, stretched to the wall corners between them and walked in off
 // outline pixels that lie outside the strip.
-void TRoom_OBJ::stripMeasurement() {
+std::vector<StripRun> TRoom_OBJ::stripRuns() const {
+    std::vector<StripRun> runs;
     const bool alongColumns = roomstyle == StripsAlongColumns;
     if (!alongColumns && roomstyle != StripsAlongRows) {
-        return;
+        return runs;
     }
     const MaskReader mask(this->mask, maskOrigin);
     const GridEdges edges(*this);
@@ -99,10 +100,17 @@ void TRoom_OBJ::stripMeasurement() {
         }
         // A strip whose edge lines never meet the room, with no corner between them,
         // has no run: it adds nothing instead of a negative length.
-        const int length = std::max(end - start, 0);
-        (alongColumns ? cell(i, 2) : cell(2, i)) = length;
-        if (length > 0) {
-            addQuantity(product, length / 100.0);
+        runs.push_back({i, product, std::max(end - start, 0)});
+    }
+    return runs;
+}
+
+void TRoom_OBJ::stripMeasurement() {
+    const bool alongColumns = roomstyle == StripsAlongColumns;
+    for (const StripRun& run : stripRuns()) {
+        (alongColumns ? cell(run.index, 2) : cell(2, run.index)) = run.lengthCm;
+        if (run.lengthCm > 0) {
+            addQuantity(run.product, run.lengthCm / 100.0);
         }
     }
 }

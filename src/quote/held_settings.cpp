@@ -1,6 +1,7 @@
 #include "quote/held_settings.h"
 
 #include "quote/setup_file.h"
+#include "quote/setup_form.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +21,7 @@ void HeldSettings::readStartGroup(const SetupFile& setup) {
     company.url = setup.read(setup::url);
     history = setup.read(setup::history);
     autosaveMinutes = std::clamp(setup.read(setup::autosaveMinutes), 0, 600);
+    sawKerf = std::clamp(setup.read(setup::sawKerf), 0, setup_limits::sawKerfMax);
 }
 
 int minCoverageFromText(const QString& text) {

@@ -74,6 +74,7 @@ struct HeldSettings {
     int gh = 300;
     int history = 20;
     int autosaveMinutes = 3; // 0: no automatic copies
+    int sawKerf = 0;         // mm per saw cut of the cutting list
     QStringList searchHistory;
     CompanySettings company;
 

@@ -113,6 +113,7 @@ bool OpenProject::save(SaveMode mode) {
                 }
                 progress.step();
             }
+            cutting_stock_table::write(store_.database(), row.id, cuttingStock);
             row.revision = store_.revisionOf(row.id).value_or(0);
             transaction.commit();
         }

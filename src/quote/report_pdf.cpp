@@ -15,16 +15,19 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
-bool Reports::printDocument(ReportMode mode, QPagedPaintDevice& device) {
+bool Reports::printDocument(ReportMode mode, QPagedPaintDevice& device, bool cuttingList) {
     const QTemporaryDir pictures;
     if (!pictures.isValid()) {
         s_.prompts.message(QStringLiteral("无法创建临时文件夹：") +
                            QDir::toNativeSeparators(QDir::tempPath()));
         return false;
     }
-    const std::optional<ComposedPage> page = composePage(mode, nullptr, pictures.path(), true);
+    std::optional<ComposedPage> page = composePage(mode, nullptr, pictures.path(), true);
     if (!page) {
         return false;
+    }
+    if (cuttingList && mode == ReportMode::Statistics) {
+        appendCuttingList(page->sheet);
     }
     if (page->sheet.complete) {
         report_document::paint(page->sheet, pictures.path(), device);
@@ -34,7 +37,7 @@ bool Reports::printDocument(ReportMode mode, QPagedPaintDevice& device) {
     return true;
 }
 
-QString Reports::writePdf(ReportMode mode, const QString& file) {
+QString Reports::writePdf(ReportMode mode, const QString& file, bool cuttingList) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
@@ -43,7 +46,7 @@ QString Reports::writePdf(ReportMode mode, const QString& file) {
         writer.setPageLayout(report_document::pageLayout());
         writer.setCreator(QStringLiteral("砚舟集成吊顶设计软件"));
         writer.setTitle(QFileInfo(file).completeBaseName());
-        if (!printDocument(mode, writer)) {
+        if (!printDocument(mode, writer, cuttingList)) {
             return {};
         }
     }
@@ -55,18 +58,23 @@ QString Reports::exportPdf(ReportMode mode) {
     const QString proposal =
         safeFileName(s_.project.customer.name +
                      (drawings ? QStringLiteral("_设计方案") : QStringLiteral("_报价单")));
-    QString file = s_.prompts.chooseSaveFile(
-        drawings ? QStringLiteral("导出PDF设计方案") : QStringLiteral("导出PDF报价单"),
+    const QString proposedPath =
         QDir(s_.programFolder)
-            .filePath(QStringLiteral("导出文件/") + proposal + QStringLiteral(".pdf")),
-        QStringLiteral("PDF|*.pdf"));
+            .filePath(QStringLiteral("导出文件/") + proposal + QStringLiteral(".pdf"));
+    bool cuttingList = false;
+    QString file =
+        drawings ? s_.prompts.chooseSaveFile(QStringLiteral("导出PDF设计方案"), proposedPath,
+                                             QStringLiteral("PDF|*.pdf"))
+                 : s_.prompts.chooseSaveFileWithTick(QStringLiteral("导出PDF报价单"), proposedPath,
+                                                     QStringLiteral("PDF|*.pdf"),
+                                                     QStringLiteral("附下料单"), cuttingList);
     if (file.isEmpty()) {
         return {};
     }
     if (QFileInfo(file).suffix().isEmpty()) {
         file += QStringLiteral(".pdf");
     }
-    const QString written = writePdf(mode, file);
+    const QString written = writePdf(mode, file, cuttingList);
     if (!written.isEmpty()) {
         openOrTell(written);
     }

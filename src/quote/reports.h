@@ -48,14 +48,15 @@ public:
     QString exportPage(ReportMode mode, TRoom_OBJ* active);
     // Writes the page of `mode` (Statistics or DesignDrawings) as one A4 PDF file `file`.
     // The file written, or empty when nothing was written (the user was told why).
-    QString writePdf(ReportMode mode, const QString& file);
+    // With `cuttingList` the statistics page is followed by the cutting list's pages.
+    QString writePdf(ReportMode mode, const QString& file, bool cuttingList = false);
     // The PDF export: a save dialog proposing a file in the export folder, then the file
     // written and opened. The file written, or empty.
     QString exportPdf(ReportMode mode);
     // Lays the page of `mode` out on the pages of `device` (a printer, a preview, a PDF
     // writer) with its page layout. False, after telling the user, when the page could
     // not be composed.
-    bool printDocument(ReportMode mode, QPagedPaintDevice& device);
+    bool printDocument(ReportMode mode, QPagedPaintDevice& device, bool cuttingList = false);
     // The statistics file of the active room's list, or of the statistics table when no
     // room is active. The file written, or empty.
     QString sButton3Click(TRoom_OBJ* active);
@@ -75,6 +76,8 @@ private:
         QString html;
         ReportSheet sheet;
     };
+    // The open project's cutting list as the sheet's last pages.
+    void appendCuttingList(ReportSheet& sheet) const;
 
     QString writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder);
     // Opens a written page, file or folder; names it to the user when nothing opens it.

@@ -3,6 +3,7 @@
 #include "library/library_schema.h"
 #include "platform/database.h"
 #include "store/customer_store.h"
+#include "store/cutting_stock_table.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ void upgradeCustomerStore(Database& store) {
     addColumnGroup(
         store, users, QStringLiteral("revision"),
         {QStringLiteral("alter table userlist add column revision integer not null default 0")});
+    cutting_stock_table::createWhenMissing(store);
     try {
         CustomerStore(store).ensureIndexes();
     } catch (const DatabaseError& e) {

@@ -48,6 +48,7 @@ SetupFormValues readinifile(const SetupFile& setup, HeldSettings& held) {
     v.minzk = std::clamp(setup.read(setup::minzk), 0, discountMax);
     v.history = std::clamp(setup.read(setup::history), historyMin, historyMax);
     v.autosaveMinutes = std::clamp(setup.read(setup::autosaveMinutes), 0, autosaveMax);
+    v.sawKerf = std::clamp(setup.read(setup::sawKerf), 0, sawKerfMax);
     v.keelLength = setup.read(setup::jxlong);
     v.keelPrice = setup.read(setup::jxlongprice);
     v.triangleKeelLength = setup.read(setup::jxdiao);
@@ -89,6 +90,7 @@ SetupFormValues readinifile(const SetupFile& setup, HeldSettings& held) {
     }
     held.glen = std::clamp(setup.read(setup::glen), 5, 100);
     held.autosaveMinutes = v.autosaveMinutes;
+    held.sawKerf = v.sawKerf;
     pushProductDisplay(v, held);
     return v;
 }
@@ -101,6 +103,7 @@ bool Savetoinifile(const SetupFormValues& v, SetupFile& setup, HeldSettings& hel
     }
     bool ok = setup.write(setup::history, v.history);
     ok = setup.write(setup::autosaveMinutes, v.autosaveMinutes) && ok;
+    ok = setup.write(setup::sawKerf, v.sawKerf) && ok;
     ok = setup.write(setup::product1, v.product1) && ok;
     ok = setup.write(setup::product2, v.product2) && ok;
     ok = setup.write(setup::product3, v.product3) && ok;
@@ -135,6 +138,7 @@ bool Savetoinifile(const SetupFormValues& v, SetupFile& setup, HeldSettings& hel
     held.project.autoEdgeTrim = v.autosb;
     held.history = v.history;
     held.autosaveMinutes = v.autosaveMinutes;
+    held.sawKerf = v.sawKerf;
     if (hooks.applyToRooms) {
         hooks.applyToRooms(v.history, held.project.minCoverage);
     }

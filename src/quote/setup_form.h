@@ -22,6 +22,7 @@ inline constexpr int historyMin = 5;
 inline constexpr int historyMax = 50;
 inline constexpr int historyStep = 10;
 inline constexpr int autosaveMax = 600;
+inline constexpr int sawKerfMax = 20;
 } // namespace setup_limits
 
 // The values of the settings window "参数设置" as its fields hold them.
@@ -41,6 +42,7 @@ struct SetupFormValues {
     // Tab "程序参数设置".
     int history = 20;
     int autosaveMinutes = 3;
+    int sawKerf = 0;
     bool product1 = true;
     bool product2 = true;
     bool product3 = true;

@@ -40,6 +40,8 @@ inline constexpr IntKey history{"setup", "history", 20};
 // Minutes between automatic copies of the open project; 0 turns them off.
 inline constexpr IntKey autosaveMinutes{"setup", "autosave", 3};
 inline constexpr IntKey glen{"setup", "Glen", 100};
+// Millimetres every saw cut of the cutting list takes.
+inline constexpr IntKey sawKerf{"setup", "sawkerf", 0};
 inline constexpr DateKey backup{"setup", "backup"};
 inline constexpr TextKey v5dbpath{"setup", "v5dbpath", ""};
 

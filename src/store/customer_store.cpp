@@ -1,6 +1,7 @@
 #include "store/customer_store.h"
 
 #include "platform/database.h"
+#include "store/cutting_stock_table.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -192,6 +193,7 @@ int CustomerStore::drawProjectNumber(int first) {
 void CustomerStore::deleteCustomer(qint32 id) {
     Transaction t(db_);
     db_.exec(QStringLiteral("delete from roomlist where UserId = ?"), {id});
+    cutting_stock_table::remove(db_, id);
     db_.exec(QStringLiteral("delete from userlist where id = ?"), {id});
     t.commit();
 }

@@ -11,7 +11,8 @@
 namespace {
 
 // Parents before the rows that refer to them.
-const char* const storeTables[] = {"arealist", "workerlist", "userlist", "roomlist"};
+const char* const storeTables[] = {"arealist", "workerlist", "userlist", "roomlist",
+                                   "cutting_stock"};
 
 QString quoted(Database& db, const QString& name) {
     return db.connection().driver()->escapeIdentifier(name, QSqlDriver::FieldName);
@@ -68,7 +69,10 @@ void copyTable(Database& from, Database& to, const QString& table) {
 
 void copyTables(Database& from, Database& to) {
     for (const char* table : storeTables) {
-        copyTable(from, to, QString::fromLatin1(table));
+        // A store made before a table existed has no rows of it.
+        if (from.hasColumn(QString::fromLatin1(table), QStringLiteral("id"))) {
+            copyTable(from, to, QString::fromLatin1(table));
+        }
     }
 }
 
@@ -112,7 +116,7 @@ bool upload(const QString& localFile, Database& server, QString* problem) {
     }
     // Without customers, rooms, areas and handlers on the server belong to nobody: the
     // local store's take their place with their own ids.
-    for (const char* table : {"roomlist", "workerlist", "arealist"}) {
+    for (const char* table : {"roomlist", "workerlist", "arealist", "cutting_stock"}) {
         server.exec(QStringLiteral("delete from ") + QString::fromLatin1(table));
     }
     copyTables(local, server);

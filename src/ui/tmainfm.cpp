@@ -89,6 +89,7 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     wireProjectCommands();
     wireExchange();
     wireReports();
+    wireCutting();
     wireClosing();
     wireLegacyImport();
     maintenance_ = std::make_unique<MainMaintenance>(*this, session_, prompts_, std::move(clock));

@@ -72,6 +72,7 @@ private:
     QCheckBox* autosb_;
     QSpinBox* history_;
     QSpinBox* autosave_;
+    QSpinBox* sawKerf_;
     QCheckBox* product1_;
     QCheckBox* product2_;
     QCheckBox* product3_;

@@ -71,6 +71,15 @@ QString ScriptedPrompts::chooseSaveFile(const QString& caption, const QString& p
     return next(QStringLiteral("save:") + caption + u'|' + proposedPath + u'|' + filter).toString();
 }
 
+QString ScriptedPrompts::chooseSaveFileWithTick(const QString& caption, const QString& proposedPath,
+                                                const QString& filter, const QString& tick,
+                                                bool& ticked) {
+    ticked = ticks;
+    return next(QStringLiteral("save:") + caption + u'|' + proposedPath + u'|' + filter + u'|' +
+                tick)
+        .toString();
+}
+
 QString ScriptedPrompts::chooseFolder(const QString& caption, const QString&) {
     return next(QStringLiteral("folder:") + caption).toString();
 }
