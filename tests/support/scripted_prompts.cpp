@@ -72,12 +72,10 @@ QString ScriptedPrompts::chooseSaveFile(const QString& caption, const QString& p
 }
 
 QString ScriptedPrompts::chooseSaveFileWithTick(const QString& caption, const QString& proposedPath,
-                                                const QString& filter, const QString& tick,
+                                                const QString& filter, const QString&,
                                                 bool& ticked) {
     ticked = ticks;
-    return next(QStringLiteral("save:") + caption + u'|' + proposedPath + u'|' + filter + u'|' +
-                tick)
-        .toString();
+    return chooseSaveFile(caption, proposedPath, filter);
 }
 
 QString ScriptedPrompts::chooseFolder(const QString& caption, const QString&) {
