@@ -6,6 +6,8 @@
 #include "batch_session.h"
 #include "invocation.h"
 #include "platform/picture.h"
+#include "quote/cutting_sheet.h"
+#include "quote/cutting_text.h"
 #include "quote/room_drawings.h"
 #include "quote/setup_keys.h"
 #include "scene/room_model_export.h"
@@ -110,6 +112,26 @@ bool statistics(const Invocation& run, BatchSession& session, QTextStream& out) 
         out << file << u'\n';
     }
     return !file.isEmpty();
+}
+
+// "下料单" as tab-separated text, into the file given or onto the output.
+bool cutting(const Invocation& run, BatchSession& session, QTextStream& out) {
+    if (!session.open(customerId(run))) {
+        return false;
+    }
+    const CuttingSheet sheet =
+        makeCuttingSheet(session.project().room_list, session.project().cuttingStock,
+                         session.startup().held().sawKerf);
+    if (run.out.isEmpty()) {
+        out << cuttingSheetText(sheet);
+        return true;
+    }
+    const QString file = absolute(run.out);
+    if (!writeCuttingSheet(file, sheet, session.prompts())) {
+        return false;
+    }
+    out << file << u'\n';
+    return true;
 }
 
 // The browser's "导出客户项目".
@@ -242,11 +264,17 @@ bool render3d(const Invocation& run, BatchSession& session, QTextStream& out) {
 
 bool runCommand(const Invocation& run, BatchSession& session, QTextStream& out) {
     using Command = bool (*)(const Invocation&, BatchSession&, QTextStream&);
-    const std::pair<const char*, Command> commands[] = {
-        {"customers", customers},   {"quote", quote},       {"pages", pages},
-        {"statistics", statistics}, {"export", exportFile}, {"import", importFile},
-        {"backup", backup},         {"dxf", dxf},           {"gltf", gltf},
-        {"render3d", render3d}};
+    const std::pair<const char*, Command> commands[] = {{"customers", customers},
+                                                        {"quote", quote},
+                                                        {"pages", pages},
+                                                        {"statistics", statistics},
+                                                        {"cutting", cutting},
+                                                        {"export", exportFile},
+                                                        {"import", importFile},
+                                                        {"backup", backup},
+                                                        {"dxf", dxf},
+                                                        {"gltf", gltf},
+                                                        {"render3d", render3d}};
     for (const auto& [name, command] : commands) {
         if (run.command == QLatin1String(name)) {
             return command(run, session, out);

@@ -347,6 +347,8 @@ public:
         qint32 product = -1;
         int start = 0;
         int end = 0;
+        // The length the bill counts: nothing for a strip that never meets the room.
+        int lengthCm() const { return end > start ? end - start : 0; }
     };
     // The runs of the strips of the active range that overlap the room's bounding box.
     std::vector<StripRun> stripRuns() const;
@@ -502,7 +504,7 @@ public:
     quint8 not_Cacl = 0;
     qint32 minimumCoverage = 5; // %
     qint32 undoPosition = 0;
-    quint64 editCount = 0; // grows with every step recorded, undone or redone
+    quint64 editCount = 0;  // grows with every step recorded, undone or redone
     QPoint savedCorner;     // plan position of a corner when a corner split starts
     bool lockCanvas = true; // no automatic scrolling and no scroll markers
     Bounds roomBox;         // written by computeActiveRange

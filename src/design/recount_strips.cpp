@@ -107,7 +107,7 @@ void TRoom_OBJ::stripMeasurement() {
     for (const StripRun& run : stripRuns()) {
         // A strip whose edge lines never meet the room, with no corner between them,
         // has no run: it adds nothing instead of a negative length.
-        const int length = std::max(run.end - run.start, 0);
+        const int length = run.lengthCm();
         (roomstyle == StripsAlongColumns ? cell(run.index, 2) : cell(2, run.index)) = length;
         if (length > 0) {
             addQuantity(run.product, length / 100.0);

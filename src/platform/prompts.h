@@ -43,6 +43,13 @@ public:
     virtual QString chooseSaveFile(const QString& caption, const QString& proposedPath,
                                    const QString& filter) = 0;
     virtual QString chooseFolder(const QString& caption, const QString& folder) = 0;
+    // A save dialog with one tick box `tick`, which starts as `ticked` and is left as the
+    // user left it. Without a box of its own it is the plain save dialog.
+    virtual QString chooseSaveFileWithTick(const QString& caption, const QString& proposedPath,
+                                           const QString& filter, const QString& /*tick*/,
+                                           bool& /*ticked*/) {
+        return chooseSaveFile(caption, proposedPath, filter);
+    }
 };
 
 // "jpeg (*.jpg)|*.jpg" becomes "jpeg (*.jpg)" (Qt's ";;"-separated filter form).

@@ -23,6 +23,7 @@ void HeldSettings::readStartGroup(const SetupFile& setup) {
     autosaveMinutes = std::clamp(setup.read(setup::autosaveMinutes), 0, 600);
     ceilingHeight = std::clamp(setup.read(setup::ceilingHeight), setup_limits::ceilingHeightMin,
                                setup_limits::ceilingHeightMax);
+    sawKerf = std::clamp(setup.read(setup::sawKerf), 0, setup_limits::sawKerfMax);
 }
 
 int minCoverageFromText(const QString& text) {

@@ -75,6 +75,7 @@ struct HeldSettings {
     int history = 20;
     int autosaveMinutes = 3; // 0: no automatic copies
     int ceilingHeight = 260; // cm, the 3D view's ceiling of a room without one of its own
+    int sawKerf = 0;         // mm per saw cut of the cutting list
     QStringList searchHistory;
     CompanySettings company;
 

@@ -71,6 +71,7 @@ bool OpenProject::ReadAPROJECT(qint32 id) {
         }
         customer.areaTitle = customer.areaTitle.trimmed();
         customer.workerName = customer.workerName.trimmed();
+        cuttingStock = cutting_stock_table::read(store_.database(), id);
     }
     setRoomProjectedited(false);
     view_.customerChanged();
@@ -81,6 +82,7 @@ void OpenProject::clearproject() {
     clearPROOMLIST();
     price_list.clear();
     other_list.clear();
+    cuttingStock.clear();
     if (bill_) {
         bill_->clearTable();
     }

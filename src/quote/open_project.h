@@ -5,6 +5,7 @@
 #include "core/troom_obj.h"
 #include "quote/room_pictures.h"
 #include "store/customer_record.h"
+#include "store/cutting_stock_table.h"
 
 #include <QList>
 
@@ -37,6 +38,8 @@ public:
     std::vector<RoomEntry> room_list;
     QList<Ppdu_id> price_list;
     QList<otherrec> other_list;
+    // The dealer's stock lengths of the cutting list, saved with the project.
+    CuttingStock cuttingStock;
     // The automatic edge trim line shows only while this is set: from the start, when a
     // customer row is read and when the settings are saved.
     bool edgeTrimReady = true;

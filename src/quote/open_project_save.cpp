@@ -124,6 +124,7 @@ bool OpenProject::save(SaveMode mode) {
                 room_ceilings::store(store_.database(), write.row.id, write.ceilingHeight);
                 progress.step();
             }
+            cutting_stock_table::write(store_.database(), row.id, cuttingStock);
             row.revision = store_.revisionOf(row.id).value_or(0);
             transaction.commit();
         }

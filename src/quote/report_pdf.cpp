@@ -15,22 +15,26 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
-bool Reports::printDocument(ReportMode mode, QPagedPaintDevice& device, WorkProgress& progress) {
+bool Reports::printDocument(ReportMode mode, QPagedPaintDevice& device, WorkProgress& progress,
+                            bool cuttingList) {
     ProgressScope scope(progress, QStringLiteral("正在生成打印页..."), progressSteps(mode), true);
-    return paintDocument(mode, device, scope);
+    return paintDocument(mode, device, scope, cuttingList);
 }
 
-bool Reports::paintDocument(ReportMode mode, QPagedPaintDevice& device, ProgressScope& progress) {
+bool Reports::paintDocument(ReportMode mode, QPagedPaintDevice& device, ProgressScope& progress,
+                            bool cuttingList) {
     const QTemporaryDir pictures;
     if (!pictures.isValid()) {
         s_.prompts.message(QStringLiteral("无法创建临时文件夹：") +
                            QDir::toNativeSeparators(QDir::tempPath()));
         return false;
     }
-    const std::optional<ComposedPage> page =
-        composePage(mode, nullptr, pictures.path(), true, progress);
+    std::optional<ComposedPage> page = composePage(mode, nullptr, pictures.path(), true, progress);
     if (!page) {
         return false;
+    }
+    if (cuttingList && mode == ReportMode::Statistics) {
+        appendCuttingList(page->sheet);
     }
     if (page->sheet.complete) {
         report_document::paint(page->sheet, pictures.path(), device);
@@ -42,7 +46,8 @@ bool Reports::paintDocument(ReportMode mode, QPagedPaintDevice& device, Progress
 
 // The PDF is made in memory and written only when whole, so a cancelled or failed export
 // leaves the file as it was.
-QString Reports::writePdf(ReportMode mode, const QString& file, WorkProgress& progress) {
+QString Reports::writePdf(ReportMode mode, const QString& file, WorkProgress& progress,
+                          bool cuttingList) {
     ProgressScope scope(progress, QStringLiteral("正在导出PDF..."), progressSteps(mode), true);
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
@@ -52,7 +57,7 @@ QString Reports::writePdf(ReportMode mode, const QString& file, WorkProgress& pr
         writer.setPageLayout(report_document::pageLayout());
         writer.setCreator(QStringLiteral("砚舟集成吊顶设计软件"));
         writer.setTitle(QFileInfo(file).completeBaseName());
-        if (!paintDocument(mode, writer, scope)) {
+        if (!paintDocument(mode, writer, scope, cuttingList)) {
             return {};
         }
     }
@@ -68,18 +73,23 @@ QString Reports::exportPdf(ReportMode mode, WorkProgress& progress) {
     const QString proposal =
         safeFileName(s_.project.customer.name +
                      (drawings ? QStringLiteral("_设计方案") : QStringLiteral("_报价单")));
-    QString file = s_.prompts.chooseSaveFile(
-        drawings ? QStringLiteral("导出PDF设计方案") : QStringLiteral("导出PDF报价单"),
+    const QString proposedPath =
         QDir(s_.programFolder)
-            .filePath(QStringLiteral("导出文件/") + proposal + QStringLiteral(".pdf")),
-        QStringLiteral("PDF|*.pdf"));
+            .filePath(QStringLiteral("导出文件/") + proposal + QStringLiteral(".pdf"));
+    bool cuttingList = false;
+    QString file =
+        drawings ? s_.prompts.chooseSaveFile(QStringLiteral("导出PDF设计方案"), proposedPath,
+                                             QStringLiteral("PDF|*.pdf"))
+                 : s_.prompts.chooseSaveFileWithTick(QStringLiteral("导出PDF报价单"), proposedPath,
+                                                     QStringLiteral("PDF|*.pdf"),
+                                                     QStringLiteral("附下料单"), cuttingList);
     if (file.isEmpty()) {
         return {};
     }
     if (QFileInfo(file).suffix().isEmpty()) {
         file += QStringLiteral(".pdf");
     }
-    const QString written = writePdf(mode, file, progress);
+    const QString written = writePdf(mode, file, progress, cuttingList);
     if (!written.isEmpty()) {
         openOrTell(written);
     }

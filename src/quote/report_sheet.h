@@ -41,6 +41,8 @@ struct SheetTable {
     // Space above the table.
     double gap = 0;
     std::vector<SheetRow> rows;
+    // Starts on a page of its own.
+    bool newPage = false;
 };
 
 struct SheetHeading {

@@ -45,6 +45,9 @@ public:
     }
 
     void table(const SheetTable& table) {
+        if (table.newPage && y_ > 0) {
+            newPage();
+        }
         y_ += table.gap * px_;
         const double width = width_ * table.width;
         const double left = (width_ - width) / 2;

@@ -53,8 +53,10 @@ public:
     QString exportPage(ReportMode mode, TRoom_OBJ* active, WorkProgress& progress = noProgress());
     // Writes the page of `mode` (Statistics or DesignDrawings) as one A4 PDF file `file`.
     // The file written, or empty when nothing was written (the user was told why, unless
-    // they cancelled).
-    QString writePdf(ReportMode mode, const QString& file, WorkProgress& progress = noProgress());
+    // they cancelled). With `cuttingList` the statistics page is followed by the cutting
+    // list's pages.
+    QString writePdf(ReportMode mode, const QString& file, WorkProgress& progress = noProgress(),
+                     bool cuttingList = false);
     // The PDF export: a save dialog proposing a file in the export folder, then the file
     // written and opened. The file written, or empty.
     QString exportPdf(ReportMode mode, WorkProgress& progress = noProgress());
@@ -62,7 +64,7 @@ public:
     // writer) with its page layout. False, after telling the user, when the page could
     // not be composed; false too when the user cancelled, and then nothing is drawn.
     bool printDocument(ReportMode mode, QPagedPaintDevice& device,
-                       WorkProgress& progress = noProgress());
+                       WorkProgress& progress = noProgress(), bool cuttingList = false);
     // The statistics file of the active room's list, or of the statistics table when no
     // room is active. The file written, or empty.
     QString sButton3Click(TRoom_OBJ* active);
@@ -82,10 +84,13 @@ private:
         QString html;
         ReportSheet sheet;
     };
+    // The open project's cutting list as the sheet's last pages.
+    void appendCuttingList(ReportSheet& sheet) const;
 
     QString writePage(ReportMode mode, TRoom_OBJ* active, const QString& folder,
                       WorkProgress& progress);
-    bool paintDocument(ReportMode mode, QPagedPaintDevice& device, ProgressScope& progress);
+    bool paintDocument(ReportMode mode, QPagedPaintDevice& device, ProgressScope& progress,
+                       bool cuttingList);
     // The steps of a page's progress: one per room picture it shows, one for the page.
     int progressSteps(ReportMode mode) const;
     // Opens a written page, file or folder; names it to the user when nothing opens it.

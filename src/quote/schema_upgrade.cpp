@@ -4,6 +4,7 @@
 #include "platform/database.h"
 #include "store/customer_store.h"
 #include "store/room_ceilings.h"
+#include "store/cutting_stock_table.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ void upgradeCustomerStore(Database& store) {
         store, users, QStringLiteral("revision"),
         {QStringLiteral("alter table userlist add column revision integer not null default 0")});
     room_ceilings::createWhenMissing(store);
+    cutting_stock_table::createWhenMissing(store);
     try {
         CustomerStore(store).ensureIndexes();
     } catch (const DatabaseError& e) {

@@ -50,6 +50,7 @@ SetupFormValues readinifile(const SetupFile& setup, HeldSettings& held) {
     v.autosaveMinutes = std::clamp(setup.read(setup::autosaveMinutes), 0, autosaveMax);
     v.ceilingHeight =
         std::clamp(setup.read(setup::ceilingHeight), ceilingHeightMin, ceilingHeightMax);
+    v.sawKerf = std::clamp(setup.read(setup::sawKerf), 0, sawKerfMax);
     v.keelLength = setup.read(setup::jxlong);
     v.keelPrice = setup.read(setup::jxlongprice);
     v.triangleKeelLength = setup.read(setup::jxdiao);
@@ -92,6 +93,7 @@ SetupFormValues readinifile(const SetupFile& setup, HeldSettings& held) {
     held.glen = std::clamp(setup.read(setup::glen), 5, 100);
     held.autosaveMinutes = v.autosaveMinutes;
     held.ceilingHeight = v.ceilingHeight;
+    held.sawKerf = v.sawKerf;
     pushProductDisplay(v, held);
     return v;
 }
@@ -105,6 +107,7 @@ bool Savetoinifile(const SetupFormValues& v, SetupFile& setup, HeldSettings& hel
     bool ok = setup.write(setup::history, v.history);
     ok = setup.write(setup::autosaveMinutes, v.autosaveMinutes) && ok;
     ok = setup.write(setup::ceilingHeight, v.ceilingHeight) && ok;
+    ok = setup.write(setup::sawKerf, v.sawKerf) && ok;
     ok = setup.write(setup::product1, v.product1) && ok;
     ok = setup.write(setup::product2, v.product2) && ok;
     ok = setup.write(setup::product3, v.product3) && ok;
@@ -140,6 +143,7 @@ bool Savetoinifile(const SetupFormValues& v, SetupFile& setup, HeldSettings& hel
     held.history = v.history;
     held.autosaveMinutes = v.autosaveMinutes;
     held.ceilingHeight = v.ceilingHeight;
+    held.sawKerf = v.sawKerf;
     if (hooks.applyToRooms) {
         hooks.applyToRooms(v.history, held.project.minCoverage);
     }

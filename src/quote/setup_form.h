@@ -24,6 +24,7 @@ inline constexpr int historyStep = 10;
 inline constexpr int autosaveMax = 600;
 inline constexpr int ceilingHeightMin = 220; // cm
 inline constexpr int ceilingHeightMax = 600;
+inline constexpr int sawKerfMax = 20;
 } // namespace setup_limits
 
 // The values of the settings window "参数设置" as its fields hold them.
@@ -44,6 +45,7 @@ struct SetupFormValues {
     int history = 20;
     int autosaveMinutes = 3;
     int ceilingHeight = 260; // cm
+    int sawKerf = 0;
     bool product1 = true;
     bool product2 = true;
     bool product3 = true;

@@ -42,6 +42,8 @@ inline constexpr IntKey autosaveMinutes{"setup", "autosave", 3};
 // "吊顶高度(cm)": the 3D view's ceiling of a room without one of its own.
 inline constexpr IntKey ceilingHeight{"setup", "ceilingheight", 260};
 inline constexpr IntKey glen{"setup", "Glen", 100};
+// Millimetres every saw cut of the cutting list takes.
+inline constexpr IntKey sawKerf{"setup", "sawkerf", 0};
 inline constexpr DateKey backup{"setup", "backup"};
 inline constexpr TextKey v5dbpath{"setup", "v5dbpath", ""};
 

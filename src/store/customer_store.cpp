@@ -2,6 +2,7 @@
 
 #include "platform/database.h"
 #include "store/room_ceilings.h"
+#include "store/cutting_stock_table.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -194,6 +195,7 @@ void CustomerStore::deleteCustomer(qint32 id) {
     Transaction t(db_);
     room_ceilings::removeCustomer(db_, id);
     db_.exec(QStringLiteral("delete from roomlist where UserId = ?"), {id});
+    cutting_stock_table::remove(db_, id);
     db_.exec(QStringLiteral("delete from userlist where id = ?"), {id});
     t.commit();
 }

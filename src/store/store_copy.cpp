@@ -13,7 +13,8 @@
 namespace {
 
 // Parents before the rows that refer to them.
-const char* const storeTables[] = {"arealist", "workerlist", "userlist", "roomlist"};
+const char* const storeTables[] = {"arealist", "workerlist", "userlist", "roomlist",
+                                   "cutting_stock"};
 
 // The rows copied so far, reported; thrown out of a copy that was asked to stop.
 struct CopiedRows {
@@ -80,7 +81,10 @@ void copyTable(Database& from, Database& to, const QString& table, CopiedRows* c
 
 void copyTables(Database& from, Database& to, CopiedRows* copied = nullptr) {
     for (const char* table : storeTables) {
-        copyTable(from, to, QString::fromLatin1(table), copied);
+        // A store made before a table existed has no rows of it.
+        if (from.hasColumn(QString::fromLatin1(table), QStringLiteral("id"))) {
+            copyTable(from, to, QString::fromLatin1(table), copied);
+        }
     }
     room_ceilings::copyAll(from, to);
 }
@@ -88,6 +92,9 @@ void copyTables(Database& from, Database& to, CopiedRows* copied = nullptr) {
 int rowsOf(Database& db) {
     int rows = 0;
     for (const char* table : storeTables) {
+        if (!db.hasColumn(QString::fromLatin1(table), QStringLiteral("id"))) {
+            continue;
+        }
         rows += db.scalar(QStringLiteral("select count(*) from ") +
                           quoted(db, tableIn(db, QString::fromLatin1(table))))
                     .toInt();
@@ -145,7 +152,7 @@ bool upload(const QString& localFile, Database& server, QString* problem) {
     }
     // Without customers, rooms, areas and handlers on the server belong to nobody: the
     // local store's take their place with their own ids.
-    for (const char* table : {"roomlist", "workerlist", "arealist"}) {
+    for (const char* table : {"roomlist", "workerlist", "arealist", "cutting_stock"}) {
         server.exec(QStringLiteral("delete from ") + QString::fromLatin1(table));
     }
     copyTables(local, server);

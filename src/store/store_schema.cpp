@@ -3,6 +3,7 @@
 #include "platform/database.h"
 #include "store/customer_store.h"
 #include "store/room_ceilings.h"
+#include "store/cutting_stock_table.h"
 
 QString storeStatement(const Database& db, const char* sql) {
     // SQLite's own words are those of the stores already out there; the server's "real"
@@ -46,5 +47,6 @@ void createStoreSchema(Database& db) {
         db.exec(storeStatement(db, sql));
     }
     room_ceilings::createTable(db);
+    cutting_stock_table::create(db);
     CustomerStore(db).ensureIndexes();
 }

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -51,6 +52,9 @@ CustomerPage::CustomerPage(OpenProject& project, BillOfMaterials& bill, const He
     money->addWidget(discountLabel_);
     money->addWidget(discount_);
     money->addWidget(lock_);
+    cutting_ = new QPushButton(QStringLiteral("下料单"), this);
+    cutting_->setObjectName(QStringLiteral("cuttingList"));
+    money->addWidget(cutting_);
     money->addStretch(1);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("statisticsTable"));

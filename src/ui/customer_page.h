@@ -10,6 +10,7 @@ class OpenProject;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QSpinBox;
 class QToolButton;
 class QTableView;
@@ -41,6 +42,7 @@ public:
     CustomerFields* fields() const { return fields_; }
     QListWidget* roomChecks() const { return roomChecks_; }
     QTableView* statisticsTable() const { return table_; }
+    QPushButton* cuttingButton() const { return cutting_; }
 
 private:
     void roomChecksClicked();
@@ -59,6 +61,7 @@ private:
     QLabel* discountLabel_;
     QSpinBox* discount_;
     QToolButton* lock_;
+    QPushButton* cutting_;
     QListWidget* roomChecks_;
     QTableView* table_;
     bool showing_ = false;

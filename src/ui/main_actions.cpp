@@ -215,7 +215,12 @@ void MainActions::buildToolBars() {
     }
     QAction* statistics = add("statistics", "统计");
     statistics->setEnabled(true);
+    // The statistics button's menu holds the sheets made from the statistics.
+    statistics->setMenu(new QMenu(&window_));
+    statistics->menu()->addAction(add("cuttingList", "下料单"));
     mainBar_->addAction(statistics);
+    qobject_cast<QToolButton*>(mainBar_->widgetForAction(statistics))
+        ->setPopupMode(QToolButton::MenuButtonPopup);
     mainBar_->addSeparator();
     mainBar_->addAction(add("undo", "取消"));
     mainBar_->addAction(add("redo", "重做"));

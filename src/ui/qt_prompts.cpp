@@ -5,7 +5,9 @@
 #include "ui/tinputstrfm.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QLayout>
 #include <QRegularExpression>
 
 QtPrompts::QtPrompts(QWidget* parent) : parent_(parent) {}
@@ -121,6 +123,29 @@ QString QtPrompts::chooseOpenFile(const QString& caption, const QString& folder,
                                   const QString& filter) {
     aboutToShow();
     return QFileDialog::getOpenFileName(asker(), caption, folder, toQtFileFilter(filter));
+}
+
+QString QtPrompts::chooseSaveFileWithTick(const QString& caption, const QString& proposedPath,
+                                          const QString& filter, const QString& tick,
+                                          bool& ticked) {
+    aboutToShow();
+    QFileDialog dialog(asker(), caption, proposedPath, toQtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix(filter));
+    // The platform's own dialog takes no widgets of the program.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* box = new QCheckBox(tick, &dialog);
+    box->setObjectName(QStringLiteral("saveTick"));
+    box->setChecked(ticked);
+    dialog.layout()->addWidget(box);
+    if (!proposedPath.isEmpty()) {
+        dialog.selectFile(proposedPath);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    ticked = box->isChecked();
+    return dialog.selectedFiles().first();
 }
 
 QString QtPrompts::chooseSaveFile(const QString& caption, const QString& proposedPath,

@@ -42,6 +42,9 @@ public:
                                       double minimum, double maximum, int decimals) override;
     QString chooseOpenFile(const QString& caption, const QString& folder,
                            const QString& filter) override;
+    QString chooseSaveFileWithTick(const QString& caption, const QString& proposedPath,
+                                   const QString& filter, const QString& tick,
+                                   bool& ticked) override;
     QString chooseSaveFile(const QString& caption, const QString& proposedPath,
                            const QString& filter) override;
     QString chooseFolder(const QString& caption, const QString& folder) override;

@@ -90,6 +90,7 @@ Tmainfm::Tmainfm(StartupSession& session, Prompts& prompts, ClosingSequence::Clo
     wireProjectCommands();
     wireExchange();
     wireReports();
+    wireCutting();
     wireClosing();
     wireLegacyImport();
     wireDrawingExports(*this, session_.path(QStringLiteral("导出文件")), prompts_);

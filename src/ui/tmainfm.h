@@ -157,6 +157,8 @@ private:
     void wireReports();
     void refreshReportCommands();
     void printPreview();
+    // "下料单" (src/ui/main_cutting.cpp).
+    void wireCutting();
     // "导入V5项目文件" (src/ui/main_legacy_import.cpp).
     void wireLegacyImport();
     // "3D效果" (src/ui/main_view3d.cpp): the active room's 3D window, kept in step with it.

@@ -179,6 +179,13 @@ QWidget* Tsetupfm::buildProgramTab() {
     ceilingRow->addWidget(ceilingHeight_);
     ceilingRow->addStretch();
     layout->addLayout(ceilingRow);
+    auto* sawKerfRow = new QHBoxLayout;
+    sawKerf_ = spin(page, 0, setup_limits::sawKerfMax);
+    sawKerf_->setObjectName(QStringLiteral("sawKerf"));
+    sawKerfRow->addWidget(new QLabel(QStringLiteral("锯口(mm)")));
+    sawKerfRow->addWidget(sawKerf_);
+    sawKerfRow->addStretch();
+    layout->addLayout(sawKerfRow);
 
     auto* display = new QGroupBox(QStringLiteral("产品显示"), page);
     auto* displayLayout = new QVBoxLayout(display);
@@ -281,6 +288,7 @@ SetupFormValues Tsetupfm::values() const {
     v.history = history_->value();
     v.autosaveMinutes = autosave_->value();
     v.ceilingHeight = ceilingHeight_->value();
+    v.sawKerf = sawKerf_->value();
     v.product1 = product1_->isChecked();
     v.product2 = product2_->isChecked();
     v.product3 = product3_->isChecked();
@@ -311,6 +319,7 @@ void Tsetupfm::setValues(const SetupFormValues& v) {
     history_->setValue(v.history);
     autosave_->setValue(v.autosaveMinutes);
     ceilingHeight_->setValue(v.ceilingHeight);
+    sawKerf_->setValue(v.sawKerf);
     product1_->setChecked(v.product1);
     product2_->setChecked(v.product2);
     product3_->setChecked(v.product3);

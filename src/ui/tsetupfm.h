@@ -73,6 +73,7 @@ private:
     QSpinBox* history_;
     QSpinBox* autosave_;
     QSpinBox* ceilingHeight_;
+    QSpinBox* sawKerf_;
     QCheckBox* product1_;
     QCheckBox* product2_;
     QCheckBox* product3_;

@@ -67,7 +67,7 @@ qint32 CliTest::addCustomer(qint32 compid, const QString& name, const QDate& des
     return store->insertCustomer(c);
 }
 
-qint32 CliTest::addDesignedCustomer(const QString& name, const QStringList& rooms) {
+qint32 CliTest::addDesignedCustomer(const QString& name, const QStringList& rooms, int roomMode) {
     Database library;
     EXPECT_TRUE(library.open(program_data::libraryPath(home.path())));
     SetupFile setup(home.file(QStringLiteral("setup.ini")));
@@ -78,17 +78,21 @@ qint32 CliTest::addDesignedCustomer(const QString& name, const QStringList& room
     OpenProject project(*store, held, setup, prompts, view);
     BillOfMaterials bill(project, library, prompts, view);
     project.customer.name = name;
+    const int kind = roomMode == SquarePanelRoom ? 0 : 1;
     const qint32 panel =
-        library.scalar(QStringLiteral("select id from pic where style = 0 order by id limit 1"))
+        library
+            .scalar(QStringLiteral("select id from pic where style = ? order by id limit 1"),
+                    {kind})
             .toInt();
     for (int i = 0; i < rooms.size(); ++i) {
         NewRoomRequest request;
         request.name = rooms[i];
+        request.roomMode = roomMode;
         TRoom_OBJ& room = project.CreatNewRoom(request);
         room.makeRectangle(300 + 60 * i, 240);
         room.editMode = EditDesign;
         room.setTool(FirstDesignTool);
-        room.currentProduct = {panel, 0, 0};
+        room.currentProduct = {panel, kind, 0};
         room.wholeAndPatternFill(0, 0);
         room.recount();
         room.roomModified = true;

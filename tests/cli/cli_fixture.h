@@ -34,8 +34,9 @@ protected:
     // Inserts a customer row without rooms.
     qint32 addCustomer(qint32 compid, const QString& name, const QDate& designDate, double price);
     // Stores a customer of the company as the program saves one: rooms laid with the
-    // library's first square panel and the amount of the statistics pass.
-    qint32 addDesignedCustomer(const QString& name, const QStringList& rooms);
+    // library's first square panel (in a strip mode its first strip) and the amount of
+    // the statistics pass.
+    qint32 addDesignedCustomer(const QString& name, const QStringList& rooms, int roomMode = 0);
 
     TempFolder home;
     Database storeDb;

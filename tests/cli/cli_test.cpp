@@ -46,6 +46,7 @@ TEST_F(CliTest, CommandsOnAnUnknownCustomerFailWithOneLineAndWriteNothing) {
             {QStringLiteral("pages"), id, QStringLiteral("--mode"), QStringLiteral("3"),
              QStringLiteral("--out"), target},
             {QStringLiteral("statistics"), id, QStringLiteral("--out"), target},
+            {QStringLiteral("cutting"), id, QStringLiteral("--out"), target},
             {QStringLiteral("quote"), id, QStringLiteral("--pdf"), target},
             {QStringLiteral("export"), id, target}};
         for (const QStringList& command : commands) {

@@ -1,5 +1,6 @@
 #include "platform/database.h"
 #include "store/customer_store.h"
+#include "store/cutting_stock_table.h"
 #include "store/store_copy.h"
 #include "store/store_schema.h"
 #include "support/stopping_progress.h"
@@ -53,7 +54,7 @@ std::vector<QStringList> rowsOf(Database& db, const char* table, Database& colum
 }
 
 void expectSameRows(Database& a, Database& b, Database& columnsOf) {
-    for (const char* table : {"arealist", "workerlist", "userlist", "roomlist"}) {
+    for (const char* table : {"arealist", "workerlist", "userlist", "roomlist", "cutting_stock"}) {
         EXPECT_EQ(rowsOf(a, table, columnsOf), rowsOf(b, table, columnsOf)) << table;
     }
 }
@@ -88,8 +89,9 @@ void fillLocalStore(Database& local) {
             room.pic = randomBytes(random, 4000);
             store.insertRoom(room);
         }
+        cutting_stock_table::write(local, id, {{77, 4000 + i}, {78, 6000}});
         if (i == 1) {
-            store.deleteCustomer(id); // a gap in both id sequences
+            store.deleteCustomer(id); // a gap in the id sequences
         }
     }
 }

@@ -71,6 +71,13 @@ QString ScriptedPrompts::chooseSaveFile(const QString& caption, const QString& p
     return next(QStringLiteral("save:") + caption + u'|' + proposedPath + u'|' + filter).toString();
 }
 
+QString ScriptedPrompts::chooseSaveFileWithTick(const QString& caption, const QString& proposedPath,
+                                                const QString& filter, const QString&,
+                                                bool& ticked) {
+    ticked = ticks;
+    return chooseSaveFile(caption, proposedPath, filter);
+}
+
 QString ScriptedPrompts::chooseFolder(const QString& caption, const QString&) {
     return next(QStringLiteral("folder:") + caption).toString();
 }

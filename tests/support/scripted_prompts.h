@@ -46,6 +46,11 @@ public:
     QString chooseSaveFile(const QString& caption, const QString& proposedPath,
                            const QString& filter) override;
     QString chooseFolder(const QString& caption, const QString& folder) override;
+    // The save dialog's answer, its tick box left as `ticks` says.
+    QString chooseSaveFileWithTick(const QString& caption, const QString& proposedPath,
+                                   const QString& filter, const QString& tick,
+                                   bool& ticked) override;
+    bool ticks = false;
 
 private:
     // The next queued answer; invalid when none is queued.
