@@ -42,7 +42,7 @@ QImage decodeJpeg(const QByteArray& bytes) {
 }
 
 QByteArray encodeJpeg(const QImage& image, int quality) {
-    return encode(image.convertToFormat(QImage::Format_RGB32), "JPEG", quality);
+    return encode(image.convertToFormat(QImage::Format_RGB888), "JPEG", quality);
 }
 
 bool saveJpeg(const QImage& image, const QString& path, int quality) {

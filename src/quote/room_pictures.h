@@ -47,6 +47,8 @@ public:
     void forget(const TRoom_OBJ* room);
     void clear();
 
+    // The rooms of one call are distinct: each is drawn by one thread.
+
     // Each room's picture as JPEG at `quality`. None when stopped.
     std::optional<std::vector<RoomJpeg>> jpegs(const std::vector<RoomVersion>& rooms, int quality,
                                                const Advance& advance);
