@@ -42,10 +42,10 @@ BENCHMARK(BM_CuttingTwentyProducts)->Unit(benchmark::kMillisecond);
 // Forty runs for which first-fit decreasing needs a bar more than the fewest possible, so
 // that the search has to find the better plan and prove it.
 void BM_CuttingFortyRunsExactly(benchmark::State& state) {
-    const std::vector<int> runs = {4200, 4200, 4200, 4200, 3100, 3100, 3100, 3100, 3100, 2900,
-                                   2900, 2900, 2900, 2900, 2300, 2300, 2300, 2300, 1800, 1800,
-                                   1800, 1800, 1800, 1700, 1700, 1700, 1700, 1200, 1200, 1200,
-                                   1200, 1200, 900,  900,  900,  900,  600,  600,  600,  600};
+    const std::vector<int> runs = {2400, 3200, 2800, 1100, 2100, 2800, 3700, 3800, 2200, 3800,
+                                   600,  2100, 3800, 1600, 3000, 3700, 3600, 1500, 4100, 900,
+                                   700,  2200, 1400, 2500, 800,  800,  2100, 2200, 3700, 1600,
+                                   900,  2400, 2300, 2100, 1000, 4100, 3400, 2500, 3700, 1200};
     const CutLimits limits{40, std::chrono::milliseconds(10000)};
     CutPlan plan;
     for (auto _ : state) {
