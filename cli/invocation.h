@@ -12,9 +12,8 @@ struct Invocation {
     QString home;          // --home; empty: the folder the program resolves itself
     QString out;           // --out, or --pdf of "quote"
     int mode = 0;          // --mode of "pages"
-    int room = 0;          // --room of "dxf": the room's number from 1; 0 for every room
-    bool replace = false;  // --replace of "backup": an earlier backup in the folder is replaced
-    int room = 0;          // --room of "gltf": the room's place in the project from 1; 0 shown
+    int room = 0; // --room of "dxf" (0: every room), "gltf" and "render3d" (0: the room shown)
+    bool replace = false; // --replace of "backup": an earlier backup in the folder is replaced
     bool help = false;
 };
 
