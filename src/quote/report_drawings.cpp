@@ -13,7 +13,7 @@ constexpr quint8 Grid = SheetCell::Right | SheetCell::Bottom;
 } // namespace
 
 void ReportWriter::drawing(const QString& name, const QString& pictureName, const QImage& printed,
-                           bool opensRow, bool closesRow) {
+                           const QImage* inThreeD, bool opensRow, bool closesRow) {
     if (opensRow) {
         html_ += QStringLiteral("<tr>\n");
     }
@@ -33,23 +33,33 @@ void ReportWriter::drawing(const QString& name, const QString& pictureName, cons
     if (!recording()) {
         return;
     }
-    // Each row of rooms is a table of a title row and a picture row, half a page per room.
+    // Each row of rooms is a table of a title row and a picture row, half a page per room,
+    // and, with 3D pictures, a row of those below.
     if (opensRow) {
         SheetTable& row = newSheetTable(1, 0);
-        row.rows.resize(2);
-        row.rows[0].keepWithNext = true;
+        row.rows.resize(inThreeD ? 3 : 2);
+        for (std::size_t r = 0; r + 1 < row.rows.size(); ++r) {
+            row.rows[r].keepWithNext = true;
+        }
     }
     std::vector<SheetRow>& rows = sheet_.tables.back().rows;
     SheetCell bar{{}, name, 50};
     bar.shaded = true;
     rows[0].cells.push_back(bar);
-    SheetCell shown{{}, {}, 50};
-    shown.picture = printed;
-    shown.pictureWidth = DrawingWidth;
-    rows[1].cells.push_back(shown);
+    const auto pictureCell = [](const QImage& picture) {
+        SheetCell cell{{}, {}, 50};
+        cell.picture = picture;
+        cell.pictureWidth = DrawingWidth;
+        return cell;
+    };
+    rows[1].cells.push_back(pictureCell(printed));
+    if (inThreeD && rows.size() > 2) {
+        rows[2].cells.push_back(pictureCell(*inThreeD));
+    }
     if (closesRow && rows[0].cells.size() == 1) {
-        rows[0].cells.push_back({{}, {}, 50});
-        rows[1].cells.push_back({{}, {}, 50});
+        for (SheetRow& row : rows) {
+            row.cells.push_back({{}, {}, 50});
+        }
     }
 }
 

@@ -21,6 +21,8 @@ namespace {
 constexpr int PictureQuality = 100;
 // A drawing on paper is printed 320 CSS pixels wide; drawn at twice that it stays sharp.
 constexpr int PrintedDrawingWidth = 640;
+// A room in 3D on paper, as wide as its drawing.
+constexpr QSize PrintedPicture3D(PrintedDrawingWidth, PrintedDrawingWidth * 5 / 8);
 
 // The size a JPEG file gives in its header.
 QSize jpegSize(const QByteArray& jpeg) {
@@ -113,10 +115,18 @@ bool Reports::drawingsPage(ReportWriter& page, const QString& folder, bool paper
         }
         jpegs = std::move(*drawn);
     }
+    // On paper each room's 3D picture follows its plan, drawn here on the user's thread.
+    std::vector<QImage> inThreeD;
+    if (paper && roomPicture3D) {
+        for (std::size_t i = 0; i < rooms.size(); ++i) {
+            inThreeD.push_back(roomPicture3D(int(i), PrintedPicture3D));
+        }
+    }
     page.pageFrameOpen(10, true);
     for (std::size_t i = 0; i < rooms.size(); ++i) {
         const bool shown = paper ? !printed[i].isNull() : jpegs[i].has_value();
-        page.drawing(rooms[i]->getName(), shown ? names[i] : QString(), printed[i], i % 2 == 0,
+        page.drawing(rooms[i]->getName(), shown ? names[i] : QString(), printed[i],
+                     inThreeD.empty() ? nullptr : &inThreeD[i], i % 2 == 0,
                      i % 2 == 1 || i + 1 == rooms.size());
     }
     page.pageFrameClose();

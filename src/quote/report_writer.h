@@ -63,9 +63,10 @@ public:
     void picture(const QString& fileName, int width, int height = 0);
     // One room of the design drawings page, two to a row: its title bar and its picture
     // (none when `pictureName` is empty) shown 320 pixels wide; on paper `printed` is the
-    // picture drawn.
+    // picture drawn, and below it the room in 3D when the page has 3D pictures
+    // (`inThreeD` not null; the picture itself may be null).
     void drawing(const QString& name, const QString& pictureName, const QImage& printed,
-                 bool opensRow, bool closesRow);
+                 const QImage* inThreeD, bool opensRow, bool closesRow);
     // The discount and amount lines below the statistics of company 308.
     void discountRow();
     // Raw markup (already escaped), which a sheet cannot draw.

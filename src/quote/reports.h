@@ -4,6 +4,8 @@
 #include "quote/report_writer.h"
 #include "quote/room_pictures.h"
 
+#include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -41,6 +43,11 @@ public:
     // The export dialog: given the start folder and the proposed name, the chosen folder
     // (already created), or empty when the user cancelled.
     std::function<QString(const QString& folder, const QString& proposal)> chooseExportFolder;
+    // The 3D picture of the room at `index` of the project, as seen standing inside it,
+    // `size` pixels: the design drawings on paper (the PDF design scheme) show it after the
+    // room's plan. Unset, or a null picture (no OpenGL here), shows none. The model code
+    // draws no 3D: the windows fill it in.
+    std::function<QImage(int index, QSize size)> roomPicture3D;
 
     // Each page reports its progress to `progress`, one step per room picture and one for
     // the page; the work can be cancelled until the page is written, which leaves every

@@ -1,12 +1,36 @@
 // "3D效果" of the main window: opens the active room's 3D window (design tool bar, room
-// menu, F3) and keeps it in step with the room after every workspace refresh.
+// menu, F3) and keeps it in step with the room after every workspace refresh; draws the
+// rooms' 3D pictures of the PDF design scheme.
 
 #include "quote/open_project.h"
+#include "quote/reports.h"
 #include "ui/ceiling_3d_window.h"
 #include "ui/main_actions.h"
 #include "ui/tmainfm.h"
+#include "view3d/offscreen_renderer.h"
+#include "view3d/room_picture.h"
 
 #include <QAction>
+
+#include <memory>
+
+namespace {
+
+// One renderer for every picture, made at the first; none where OpenGL is missing.
+struct SharedRenderer {
+    bool tried = false;
+    std::unique_ptr<OffscreenRenderer> renderer;
+
+    OffscreenRenderer* get() {
+        if (!tried) {
+            tried = true;
+            renderer = OffscreenRenderer::create();
+        }
+        return renderer.get();
+    }
+};
+
+} // namespace
 
 void Tmainfm::wireView3D() {
     QAction* open = (*actions_)[QStringLiteral("view3d")];
@@ -32,6 +56,16 @@ void Tmainfm::wireView3D() {
         };
         view3d_ = Ceiling3DWindow::open(std::move(sources), prompts_, this);
     });
+
+    reports_->roomPicture3D =
+        [this, shared = std::make_shared<SharedRenderer>()](int index, QSize size) -> QImage {
+        OffscreenRenderer* renderer = shared->get();
+        if (!renderer || index < 0 || index >= int(project_->room_list.size())) {
+            return {};
+        }
+        return roomPicture3D(*renderer, *project_->room_list[std::size_t(index)].room,
+                             project_->ceilingHeight(index), CameraPreset::StandingInside, size);
+    };
 }
 
 void Tmainfm::follow3DView() {

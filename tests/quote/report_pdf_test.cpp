@@ -158,6 +158,38 @@ TEST_F(ReportPdfTest, TheDesignSchemeShowsTheLogoAndEveryRoomPicture) {
     EXPECT_FALSE(text.contains(QStringLiteral("总计")));
 }
 
+// With a source of 3D pictures, each room's follows its plan: after each row of two plans
+// the row of their 3D pictures, as large as the source was asked to draw them.
+TEST_F(ReportPdfTest, TheDesignSchemeShowsEachRoomIn3DAfterItsPlan) {
+    for (int i = 0; i < 3; ++i) {
+        addRoom(i);
+    }
+    std::vector<int> asked;
+    reports.roomPicture3D = [&asked](int index, QSize size) {
+        asked.push_back(index);
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(QColor::fromHsv(index * 100, 200, 200));
+        return picture;
+    };
+    const QString pdf = home.file(QStringLiteral("设计方案.pdf"));
+    ASSERT_EQ(reports.writePdf(ReportMode::DesignDrawings, pdf), pdf);
+    EXPECT_EQ(asked, (std::vector<int>{0, 1, 2}));
+    // pdfimages: two heading lines, then per picture its page, number, type, width, height.
+    QStringList sizes;
+    for (const QString& line :
+         run("pdfimages", pdf, {QStringLiteral("-list")}).split(u'\n', Qt::SkipEmptyParts).mid(2)) {
+        const QStringList fields = line.simplified().split(u' ');
+        sizes << (fields.value(3) + u'x' + fields.value(4));
+    }
+    ASSERT_EQ(sizes.size(), 7) << qPrintable(sizes.join(u' '));
+    // The logo, two plans, their 3D pictures, the third plan and its 3D picture.
+    QString shapes;
+    for (const QString& size : sizes) {
+        shapes += size == QStringLiteral("640x400") ? u'3' : u'p';
+    }
+    EXPECT_EQ(shapes, QStringLiteral("ppp33p3")) << qPrintable(sizes.join(u' '));
+}
+
 TEST_F(ReportPdfTest, TheExportProposesASafeNameAndAHostileNamePrintsAsTyped) {
     addRoom(0);
     const QString hostile = QStringLiteral("<b>&\"x'</b>王/五");

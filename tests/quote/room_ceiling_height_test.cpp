@@ -74,7 +74,7 @@ TEST_P(RoomCeilingHeight, IsSavedLoadedCopiedAndRemovedWithItsRoom) {
     // A store copied whole keeps them.
     TempFolder copyFolder;
     const QString copyFile = copyFolder.file(QStringLiteral("copy.data"));
-    store_copy::writeLocalFile(storeDb, copyFile);
+    store_copy::writeLocalFile(storeDb, copyFile, noProgress());
     Database copy;
     ASSERT_TRUE(copy.open(copyFile));
     EXPECT_EQ(room_ceilings::heightsOfCustomer(copy, reopened->customer.id).size(), 2u);
