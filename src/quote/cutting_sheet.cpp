@@ -8,7 +8,7 @@
 int CuttingSection::longestRunMm() const {
     int longest = 0;
     for (const CuttingRun& run : runs) {
-        longest = std::max(longest, run.lengthCm() * 10);
+        longest = std::max(longest, run.lengthCm * 10);
     }
     return longest;
 }
@@ -50,7 +50,7 @@ void planSection(CuttingSection& section, int sawMm, const CutLimits& limits) {
     std::vector<int> runs;
     runs.reserve(section.runs.size());
     for (const CuttingRun& run : section.runs) {
-        runs.push_back(run.lengthCm() * 10);
+        runs.push_back(run.lengthCm * 10);
     }
     section.plan = planCutting(runs, section.stockMm, sawMm, limits);
 }
