@@ -1,6 +1,7 @@
 #include "library/price_file.h"
 #include "library/library_schema.h"
 #include "platform/database.h"
+#include "platform/work_progress.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -42,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     library.db.exec(QStringLiteral("update pic set price = id"));
     const double before = library.total();
-    const bool imported = price_file::importPrices(library.db, path);
+    const bool imported = price_file::importPrices(library.db, path, noProgress()) ==
+                          price_file::ImportOutcome::Imported;
     if (size % price_file::RecordSize != 0 && imported) {
         std::abort();
     }
