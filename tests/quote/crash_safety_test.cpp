@@ -87,7 +87,7 @@ TEST_F(CrashSafetyTest, AKilledSaveLeavesTheOldOrTheNewVersionWhole) {
     int versionsSeen = 0;
     for (int kill = 0; kill < 100; ++kill) {
         runAndKill([&](int ready) { saveUntilKilled(*project, storeDb, storeFile, ready); },
-                   int(random.bounded(saveMs * 2)));
+                   int(random.bounded(saveMs * 4)));
         if (HasFatalFailure()) {
             return;
         }
