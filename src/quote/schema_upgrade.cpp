@@ -3,8 +3,8 @@
 #include "library/library_schema.h"
 #include "platform/database.h"
 #include "store/customer_store.h"
-#include "store/room_ceilings.h"
 #include "store/cutting_stock_table.h"
+#include "store/room_ceilings.h"
 
 namespace {
 

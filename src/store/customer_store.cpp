@@ -1,8 +1,8 @@
 #include "store/customer_store.h"
 
 #include "platform/database.h"
-#include "store/room_ceilings.h"
 #include "store/cutting_stock_table.h"
+#include "store/room_ceilings.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>

@@ -2,8 +2,8 @@
 
 #include "platform/database.h"
 #include "store/customer_store.h"
-#include "store/room_ceilings.h"
 #include "store/cutting_stock_table.h"
+#include "store/room_ceilings.h"
 
 QString storeStatement(const Database& db, const char* sql) {
     // SQLite's own words are those of the stores already out there; the server's "real"
