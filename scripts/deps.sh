@@ -9,7 +9,7 @@ packages=(
   postgresql
   qt6-translations-l10n qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
-  libxlsxwriter-dev unzip qtkeychain-qt6-dev libicu-dev
+  libxlsxwriter-dev libjpeg62-turbo-dev unzip qtkeychain-qt6-dev libicu-dev
   fonts-wqy-microhei adwaita-icon-theme
   clang libclang-rt-14-dev
   desktop-file-utils appstream

@@ -41,10 +41,6 @@ QImage decodeJpeg(const QByteArray& bytes) {
     return decode(bytes, "JPEG");
 }
 
-QByteArray encodeJpeg(const QImage& image, int quality) {
-    return encode(image.convertToFormat(QImage::Format_RGB888), "JPEG", quality);
-}
-
 bool saveJpeg(const QImage& image, const QString& path, int quality) {
     QByteArray bytes = encodeJpeg(image, quality);
     if (bytes.isEmpty()) {

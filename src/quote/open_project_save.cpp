@@ -62,7 +62,7 @@ bool OpenProject::save(SaveMode mode) {
     const bool lostElsewhere = row.id >= 0 && !stored;
     // Everything is encoded before the transaction, which then only writes rows.
     std::vector<RoomWrite> rooms;
-    // The rooms whose previews are written, drawn afterwards on every core.
+    // The rooms whose previews are written: drawn on the pool while the rows are written.
     std::vector<RoomVersion> previewed;
     std::vector<std::size_t> previewOf;
     for (RoomEntry& entry : room_list) {
@@ -95,15 +95,14 @@ bool OpenProject::save(SaveMode mode) {
         progress.step();
         view_.processEvents();
     }
-    const std::vector<RoomJpeg> previews =
-        *pictures_.jpegs(previewed, picture::DefaultJpegQuality, [](int) { return true; });
-    for (std::size_t i = 0; i < previews.size(); ++i) {
-        rooms[previewOf[i]].row.pic = previews[i].value_or(QByteArray());
-    }
 
     const bool newNumber = !stored;
     bool conflict = false;
     try {
+        // The rooms are only read from here until the previews are taken; left untaken
+        // (a conflict or an error), they are waited for on leaving this block.
+        RoomPictures::Pending previews =
+            pictures_.startJpegs(previewed, picture::DefaultJpegQuality);
         Transaction transaction(store_.database());
         if (newNumber) {
             row.proid = takeProjectNumber(store_, held_);
@@ -123,6 +122,12 @@ bool OpenProject::save(SaveMode mode) {
                 }
                 room_ceilings::store(store_.database(), write.row.id, write.ceilingHeight);
                 progress.step();
+            }
+            const std::vector<RoomJpeg> drawn = previews.take();
+            for (std::size_t i = 0; i < drawn.size(); ++i) {
+                RoomWrite& write = rooms[previewOf[i]];
+                write.row.pic = drawn[i].value_or(QByteArray());
+                store_.setRoomPicture(write.row.id, write.row.pic);
             }
             cutting_stock_table::write(store_.database(), row.id, cuttingStock);
             row.revision = store_.revisionOf(row.id).value_or(0);

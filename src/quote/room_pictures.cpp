@@ -6,6 +6,7 @@
 #include "quote/room_digest.h"
 
 #include <QBuffer>
+#include <QFuture>
 #include <QImage>
 #include <QImageReader>
 #include <QThreadPool>
@@ -34,6 +35,15 @@ QImage decodedAt(const QByteArray& jpeg, int width) {
 
 QImage scaledTo(const QImage& image, int width) {
     return image.scaledToWidth(width, Qt::SmoothTransformation);
+}
+
+RoomJpeg drawnJpeg(TRoom_OBJ& room, int quality) {
+    // Each thread draws its rooms into one picture.
+    thread_local QImage image;
+    if (!room.designPicture(image)) {
+        return std::nullopt;
+    }
+    return picture::encodeJpeg(image, quality);
 }
 
 } // namespace
@@ -123,9 +133,9 @@ bool RoomPictures::drawAll(const std::vector<RoomVersion>& rooms, const std::vec
     return true;
 }
 
-std::optional<std::vector<RoomJpeg>> RoomPictures::jpegs(const std::vector<RoomVersion>& rooms,
-                                                         int quality, const Advance& advance) {
-    std::vector<RoomJpeg> out(rooms.size());
+std::vector<int> RoomPictures::takeKept(const std::vector<RoomVersion>& rooms, int quality,
+                                        std::vector<RoomJpeg>& out) const {
+    out.assign(rooms.size(), std::nullopt);
     std::vector<int> toDraw;
     for (std::size_t i = 0; i < rooms.size(); ++i) {
         if (const QByteArray* kept = reusable(rooms[i], quality)) {
@@ -134,23 +144,78 @@ std::optional<std::vector<RoomJpeg>> RoomPictures::jpegs(const std::vector<RoomV
             toDraw.push_back(int(i));
         }
     }
-    const auto draw = [&](int i) {
-        // Each thread draws its rooms into one picture.
-        thread_local QImage image;
-        if (rooms[std::size_t(i)].room->designPicture(image)) {
-            out[std::size_t(i)] = picture::encodeJpeg(image, quality);
-        }
-    };
-    if (!drawAll(rooms, toDraw, int(rooms.size() - toDraw.size()), draw, advance)) {
-        return std::nullopt;
-    }
-    for (const int i : toDraw) {
+    return toDraw;
+}
+
+void RoomPictures::keepDrawn(const std::vector<RoomVersion>& rooms, const std::vector<int>& drawn,
+                             const std::vector<RoomJpeg>& out, int quality) {
+    for (const int i : drawn) {
         const RoomVersion& state = rooms[std::size_t(i)];
         if (out[std::size_t(i)]) {
             drawn_[state.room] = {state.digest, *out[std::size_t(i)], quality};
         }
     }
+}
+
+std::optional<std::vector<RoomJpeg>> RoomPictures::jpegs(const std::vector<RoomVersion>& rooms,
+                                                         int quality, const Advance& advance) {
+    std::vector<RoomJpeg> out;
+    const std::vector<int> toDraw = takeKept(rooms, quality, out);
+    const auto draw = [&](int i) {
+        out[std::size_t(i)] = drawnJpeg(*rooms[std::size_t(i)].room, quality);
+    };
+    if (!drawAll(rooms, toDraw, int(rooms.size() - toDraw.size()), draw, advance)) {
+        return std::nullopt;
+    }
+    keepDrawn(rooms, toDraw, out, quality);
     return out;
+}
+
+struct RoomPictures::Pending::Work {
+    RoomPictures* owner = nullptr;
+    std::vector<RoomVersion> rooms;
+    int quality = 0;
+    std::vector<RoomJpeg> out;
+    std::vector<int> toDraw;
+    std::vector<std::unique_ptr<picture_products::WithoutLibrary>> guards;
+    QFuture<void> drawing;
+
+    ~Work() { drawing.waitForFinished(); }
+};
+
+RoomPictures::Pending::Pending(std::unique_ptr<Work> work) : work_(std::move(work)) {}
+RoomPictures::Pending::Pending(Pending&&) noexcept = default;
+RoomPictures::Pending::~Pending() = default;
+
+std::vector<RoomJpeg> RoomPictures::Pending::take() {
+    Work& work = *work_;
+    work.drawing.waitForFinished();
+    work.guards.clear();
+    work.owner->keepDrawn(work.rooms, work.toDraw, work.out, work.quality);
+    return std::move(work.out);
+}
+
+RoomPictures::Pending RoomPictures::startJpegs(const std::vector<RoomVersion>& rooms, int quality) {
+    auto work = std::make_unique<Pending::Work>();
+    work->owner = this;
+    work->rooms = rooms;
+    work->quality = quality;
+    work->toDraw = takeKept(rooms, quality, work->out);
+    for (const int i : work->toDraw) {
+        TRoom_OBJ& room = *rooms[std::size_t(i)].room;
+        picture_products::lookUp(room);
+        work->guards.push_back(std::make_unique<picture_products::WithoutLibrary>(room));
+    }
+    Pending::Work* at = work.get();
+    const auto draw = [at](int i) {
+        at->out[std::size_t(i)] = drawnJpeg(*at->rooms[std::size_t(i)].room, at->quality);
+    };
+    if (options.parallel) {
+        work->drawing = QtConcurrent::map(work->toDraw, draw);
+    } else {
+        std::for_each(work->toDraw.begin(), work->toDraw.end(), draw);
+    }
+    return Pending(std::move(work));
 }
 
 std::optional<std::vector<QImage>> RoomPictures::printed(const std::vector<RoomVersion>& rooms,

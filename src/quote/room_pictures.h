@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -52,6 +53,23 @@ public:
     // Each room's picture as JPEG at `quality`. None when stopped.
     std::optional<std::vector<RoomJpeg>> jpegs(const std::vector<RoomVersion>& rooms, int quality,
                                                const Advance& advance);
+    // The same pictures drawn on the pool while this thread does other work, such as
+    // writing the rows they go with. The rooms must not change until they are taken;
+    // left untaken, they are waited for when the pending work goes.
+    class Pending {
+    public:
+        Pending(Pending&&) noexcept;
+        ~Pending();
+        std::vector<RoomJpeg> take();
+
+    private:
+        friend class RoomPictures;
+        struct Work;
+        explicit Pending(std::unique_ptr<Work> work);
+        std::unique_ptr<Work> work_;
+    };
+    Pending startJpegs(const std::vector<RoomVersion>& rooms, int quality);
+
     // Each room's picture scaled to `width` pixels, its proportions kept, for paper; a null
     // image for a room without outline. None when stopped.
     std::optional<std::vector<QImage>> printed(const std::vector<RoomVersion>& rooms, int width,
@@ -65,6 +83,11 @@ private:
     };
     // The kept JPEG of the room's state; with `quality` 0 at any quality.
     const QByteArray* reusable(const RoomVersion& state, int quality) const;
+    // Fills `out` with the kept pictures and gives the indexes of the rooms to draw.
+    std::vector<int> takeKept(const std::vector<RoomVersion>& rooms, int quality,
+                              std::vector<RoomJpeg>& out) const;
+    void keepDrawn(const std::vector<RoomVersion>& rooms, const std::vector<int>& drawn,
+                   const std::vector<RoomJpeg>& out, int quality);
     // Runs `draw` for every index of `toDraw`, each room's products read first on this
     // thread; false when stopped.
     bool drawAll(const std::vector<RoomVersion>& rooms, const std::vector<int>& toDraw,

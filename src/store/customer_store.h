@@ -69,6 +69,7 @@ public:
     void renameRoom(qint32 id, const QString& title);
     // The room's stored preview (a JPEG file); empty when none was made.
     QByteArray roomPicture(qint32 id);
+    void setRoomPicture(qint32 id, const QByteArray& picture);
 
     // --- Areas and handlers: the first row with exactly this (trimmed) name, -1 for none.
     qint32 areaId(const QString& title);

@@ -90,3 +90,7 @@ void CustomerStore::renameRoom(qint32 id, const QString& title) {
 QByteArray CustomerStore::roomPicture(qint32 id) {
     return db_.scalar(QStringLiteral("select pic from roomlist where id = ?"), {id}).toByteArray();
 }
+
+void CustomerStore::setRoomPicture(qint32 id, const QByteArray& picture) {
+    db_.exec(QStringLiteral("update roomlist set pic = ? where id = ?"), {picture, id});
+}

@@ -65,6 +65,34 @@ TEST(Picture, BmpAndJpegRoundTrips) {
     EXPECT_TRUE(picture::readBmp({}).isNull());
 }
 
+// Each stored layout of pixels comes back in its own colours: a swapped channel or a
+// skipped conversion shows as a wrong colour in one of the bands.
+TEST(Picture, JpegKeepsTheColoursOfEveryPixelLayout) {
+    const QColor bands[] = {Qt::red, Qt::green, Qt::blue, QColor(240, 200, 40)};
+    for (const QImage::Format format :
+         {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied,
+          QImage::Format_RGB888, QImage::Format_Indexed8}) {
+        QImage image(4 * 40, 33, QImage::Format_RGB32);
+        for (int b = 0; b < 4; ++b) {
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 40 * b; x < 40 * (b + 1); ++x) {
+                    image.setPixelColor(x, y, bands[b]);
+                }
+            }
+        }
+        image = image.convertToFormat(format);
+        const QImage back = picture::decodeJpeg(picture::encodeJpeg(image, 90));
+        ASSERT_EQ(back.size(), image.size()) << format;
+        for (int b = 0; b < 4; ++b) {
+            const QColor got = back.pixelColor(40 * b + 20, 16);
+            EXPECT_NEAR(got.red(), bands[b].red(), 12) << format << " band " << b;
+            EXPECT_NEAR(got.green(), bands[b].green(), 12) << format << " band " << b;
+            EXPECT_NEAR(got.blue(), bands[b].blue(), 12) << format << " band " << b;
+        }
+    }
+    EXPECT_TRUE(picture::encodeJpeg(QImage()).isEmpty());
+}
+
 TEST(Prompts, PipeFiltersBecomeQtFilters) {
     EXPECT_EQ(toQtFileFilter("jpeg (*.jpg)|*.jpg"), "jpeg (*.jpg)");
     EXPECT_EQ(toQtFileFilter("TESSRA工程文件|*.zpk"), "TESSRA工程文件 (*.zpk)");
