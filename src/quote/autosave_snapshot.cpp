@@ -19,6 +19,7 @@ ProjectCopy AutosaveSnapshotter::take(OpenProject& project, const TRoom_OBJ* act
     copy.billLines = project.price_list;
     copy.items = project.other_list;
     std::unordered_map<const TRoom_OBJ*, Seen> seenNow;
+    copy.cuttingStock = project.cuttingStock;
     for (const RoomEntry& entry : project.room_list) {
         TRoom_OBJ& room = *entry.room;
         const auto found = seen_.find(&room);
@@ -34,6 +35,7 @@ ProjectCopy AutosaveSnapshotter::take(OpenProject& project, const TRoom_OBJ* act
         copied.row.zoom = room.zoom;
         copied.row.paperWidth = room.wall.paperWidth();
         copied.row.notCacl = room.not_Cacl != 0;
+        copied.ceilingHeight = project.ownCeilingHeight(int(copy.rooms.size()));
         copied.recordsKept = same && !touched_.contains(&room);
         if (!copied.recordsKept) {
             RoomRecords records = writeRoomRecords(room);

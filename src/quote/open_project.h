@@ -106,6 +106,8 @@ public:
     // setting "吊顶高度(cm)". Setting one marks the room and the project edited; it is
     // saved, copied and removed with the room.
     int ceilingHeight(int index) const;
+    // The room's own height; none when it follows the setting.
+    std::optional<int> ownCeilingHeight(int index) const;
     void setCeilingHeight(int index, int heightCm);
 
     // The area and handler chosen on the customer page by name.

@@ -10,6 +10,14 @@ int OpenProject::ceilingHeight(int index) const {
     return own != ceilingHeights_.end() ? own->second : held_.ceilingHeight;
 }
 
+std::optional<int> OpenProject::ownCeilingHeight(int index) const {
+    if (index < 0 || index >= int(room_list.size())) {
+        return std::nullopt;
+    }
+    const auto own = ceilingHeights_.find(room_list[std::size_t(index)].room.get());
+    return own != ceilingHeights_.end() ? std::optional<int>(own->second) : std::nullopt;
+}
+
 void OpenProject::setCeilingHeight(int index, int heightCm) {
     if (index < 0 || index >= int(room_list.size()) || ceilingHeight(index) == heightCm) {
         return;

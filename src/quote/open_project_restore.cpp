@@ -10,6 +10,7 @@ void OpenProject::restoreCopy(const ProjectCopy& copy) {
     customer = copy.customer;
     price_list = copy.billLines;
     other_list = copy.items;
+    cuttingStock = copy.cuttingStock;
     edgeTrimReady = true;
     view_.customerChanged();
     if (bill_) {
@@ -20,6 +21,9 @@ void OpenProject::restoreCopy(const ProjectCopy& copy) {
         TRoom_OBJ& room = loadRoom(copied.row, -1);
         room_list.back().id = copied.entryId;
         room.not_Cacl = copied.row.notCacl ? 1 : 0;
+        if (copied.ceilingHeight) {
+            ceilingHeights_[&room] = *copied.ceilingHeight;
+        }
         room.editMode = EditDesign;
         room.setTool(9);
         room.paint();

@@ -3,9 +3,12 @@
 #include "core/otherrec.h"
 #include "core/ppdu_id.h"
 #include "store/customer_record.h"
+#include "store/cutting_stock_table.h"
 
 #include <QDateTime>
 #include <QList>
+
+#include <optional>
 
 #include <vector>
 
@@ -20,6 +23,8 @@ struct CopiedRoom {
     // The room is unchanged since the last copy: the records are not in `row` and the
     // recovery file keeps those it holds for the key.
     bool recordsKept = false;
+    // The room's own ceiling height in cm; none when it follows the setting.
+    std::optional<int> ceilingHeight;
 };
 
 // The open project as an automatic copy holds it: the customer row as the customer page
@@ -29,6 +34,8 @@ struct ProjectCopy {
     QList<Ppdu_id> billLines;
     QList<otherrec> items;
     std::vector<CopiedRoom> rooms;
+    // The dealer's stock lengths of the cutting list.
+    CuttingStock cuttingStock;
 };
 
 // Who wrote a copy and when.

@@ -16,7 +16,53 @@ const char* const Schema[] = {
     "create table if not exists room (key integer primary key, position integer, "
     "entry_id integer, title text, roomstyle integer, zoom integer, paper_width integer, "
     "not_cacl integer, roomwall blob, roomkouban blob, roomdianqi blob, digest blob)",
+    // Tables of their own, so that a file written before they existed still reads.
+    "create table if not exists room_ceiling (key integer primary key, height integer)",
+    "create table if not exists cutting_stock (product integer primary key, length integer)",
 };
+
+bool hasTable(Database& db, const QString& name) {
+    return db.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table' "
+                                    "and name = ?"),
+                     {name})
+               .toInt() > 0;
+}
+
+// The rooms' own heights and the stock lengths are few rows, written whole each time.
+void writeHeightsAndStock(Database& db, const ProjectCopy& copy) {
+    db.exec(QStringLiteral("delete from room_ceiling"));
+    for (const CopiedRoom& room : copy.rooms) {
+        if (room.ceilingHeight) {
+            db.exec(QStringLiteral("insert into room_ceiling values (?, ?)"),
+                    {room.key, *room.ceilingHeight});
+        }
+    }
+    db.exec(QStringLiteral("delete from cutting_stock"));
+    for (const auto& [product, length] : copy.cuttingStock) {
+        db.exec(QStringLiteral("insert into cutting_stock values (?, ?)"), {product, length});
+    }
+}
+
+void readHeightsAndStock(Database& db, ProjectCopy& copy) {
+    if (hasTable(db, QStringLiteral("room_ceiling"))) {
+        std::unordered_map<qint64, int> heights;
+        QSqlQuery rows = db.exec(QStringLiteral("select key, height from room_ceiling"));
+        while (rows.next()) {
+            heights.emplace(rows.value(0).toLongLong(), rows.value(1).toInt());
+        }
+        for (CopiedRoom& room : copy.rooms) {
+            if (const auto found = heights.find(room.key); found != heights.end()) {
+                room.ceilingHeight = found->second;
+            }
+        }
+    }
+    if (hasTable(db, QStringLiteral("cutting_stock"))) {
+        QSqlQuery rows = db.exec(QStringLiteral("select product, length from cutting_stock"));
+        while (rows.next()) {
+            copy.cuttingStock[rows.value(0).toInt()] = rows.value(1).toInt();
+        }
+    }
+}
 
 QByteArray digestOf(const RoomRecord& row) {
     return roomDigest({row.roomWall, row.roomKouban, row.roomDianqi}, row.title);
@@ -84,6 +130,7 @@ void write(const QString& path, const CopyHeader& header, const ProjectCopy& cop
     for (const auto& [key, digest] : stored) {
         db.exec(QStringLiteral("delete from room where key = ?"), {key});
     }
+    writeHeightsAndStock(db, copy);
     transaction.commit();
 }
 
@@ -99,8 +146,7 @@ std::optional<Contents> read(const QString& path, QString* error) {
         return std::nullopt;
     };
     try {
-        if (!db.scalar(QStringLiteral("select count(*) from sqlite_master where name = 'copy'"))
-                 .toInt()) {
+        if (!hasTable(db, QStringLiteral("copy"))) {
             return fail(QStringLiteral("no copy"));
         }
         QSqlQuery head = db.exec(QStringLiteral("select pid, saved_at, number, project from copy"));
@@ -133,6 +179,7 @@ std::optional<Contents> read(const QString& path, QString* error) {
             room.row.roomDianqi = rooms.value(9).toByteArray();
             contents.copy.rooms.push_back(std::move(room));
         }
+        readHeightsAndStock(db, contents.copy);
         return contents;
     } catch (const DatabaseError& e) {
         return fail(QString::fromUtf8(e.what()));

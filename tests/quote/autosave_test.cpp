@@ -100,6 +100,8 @@ TEST_F(AutosaveTest, ARecoveredCopyEqualsTheProjectFieldByFieldAndSavesIntoItsCu
     project->room_list[1].room->not_Cacl = 1;
     project->room_list[2].room->setName(QStringLiteral("卫生间"));
     project->room_list[2].room->zoom = 14;
+    project->setCeilingHeight(1, 285);
+    project->cuttingStock[4711] = 4000;
     NewRoomRequest unsaved;
     unsaved.name = QStringLiteral("阳台");
     drawRectangle(project->CreatNewRoom(unsaved), 200, 150);
@@ -133,6 +135,7 @@ TEST_F(AutosaveTest, ARecoveredCopyEqualsTheProjectFieldByFieldAndSavesIntoItsCu
     EXPECT_EQ(encodeProjectPart(listsOf(*recovered)), encodeProjectPart(listsOf(*project)))
         << "every other field of the customer, the bill lines and the items";
     EXPECT_EQ(otherView.tabs, QStringList({"房间0", "房间1", "卫生间", "阳台"}));
+    EXPECT_EQ(recovered->cuttingStock, project->cuttingStock);
     ASSERT_EQ(recovered->room_list.size(), 4u);
     for (std::size_t i = 0; i < 4; ++i) {
         TRoom_OBJ& a = *project->room_list[i].room;
@@ -142,6 +145,7 @@ TEST_F(AutosaveTest, ARecoveredCopyEqualsTheProjectFieldByFieldAndSavesIntoItsCu
         EXPECT_EQ(b.roomstyle, a.roomstyle) << what;
         EXPECT_EQ(b.not_Cacl, a.not_Cacl) << what;
         EXPECT_EQ(b.zoom, a.zoom) << what;
+        EXPECT_EQ(recovered->ownCeilingHeight(int(i)), project->ownCeilingHeight(int(i))) << what;
         const RoomRecords ra = writeRoomRecords(a);
         const RoomRecords rb = writeRoomRecords(b);
         // The wall record also holds the view's origin, which loading moves by its zoom step.
