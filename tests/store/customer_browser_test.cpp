@@ -1,6 +1,7 @@
 #include "library/library_schema.h"
 #include "library/product_library.h"
 #include "platform/database.h"
+#include "platform/pinyin_order.h"
 #include "store/customer_browser.h"
 #include "store/customer_store.h"
 #include "store/store_schema.h"
@@ -9,6 +10,7 @@
 #include "support/test_database.h"
 #include "support/titled_room.h"
 
+#include <QCollator>
 #include <QPersistentModelIndex>
 
 #include <gtest/gtest.h>
@@ -217,6 +219,45 @@ TEST_P(BrowserTest, NameSearchesMatchPinyinAsWellOnEitherEngine) {
     // Pinyin is a name's alone: no other field is spelled.
     browser.search(QStringLiteral("zs"), SearchField::Address, QString());
     EXPECT_EQ(browser.list().rowCount(), 0);
+}
+
+// Random names of Chinese, Latin letters of both cases and numbers, many of them equal
+// but for case or repeated outright: every text heading gives the collator's own order,
+// newest first among equals, both ways.
+TEST_P(BrowserTest, TextHeadingsSortAsTheCollatorComparesOverRandomNames) {
+    const QStringList parts = {"张", "章", "李", "阿", "a", "A", "b", "2", "10", "明", "三", " "};
+    std::mt19937 random(1211);
+    for (int i = 0; i < 150; ++i) {
+        QString name;
+        for (int n = 1 + int(random() % 4); n > 0; --n) {
+            name += parts[int(random() % parts.size())];
+        }
+        add(name, parts[int(random() % parts.size())] + QString::number(random() % 30), QString());
+    }
+    browser.showAll();
+    CustomerListModel& list = browser.list();
+    list.fetchAll();
+    std::vector<CustomerListRow> expected = list.rows();
+    const QCollator collator = pinyinCollator();
+    for (const auto column : {CustomerListModel::Name, CustomerListModel::Tele}) {
+        for (const auto order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            const int sign = order == Qt::AscendingOrder ? 1 : -1;
+            const auto text = [column](const CustomerListRow& r) {
+                return column == CustomerListModel::Name ? r.name : r.tele;
+            };
+            std::sort(expected.begin(), expected.end(),
+                      [&](const CustomerListRow& a, const CustomerListRow& b) {
+                          const int c = collator.compare(text(a), text(b));
+                          return c != 0 ? sign * c < 0 : a.id > b.id;
+                      });
+            list.sort(column, order);
+            ASSERT_EQ(list.rows().size(), expected.size());
+            for (std::size_t i = 0; i < expected.size(); ++i) {
+                ASSERT_EQ(list.rows()[i].id, expected[i].id)
+                    << "column " << column << " order " << order << " row " << i;
+            }
+        }
+    }
 }
 
 TEST_P(BrowserTest, AHeadingClickSortsByItsColumnUntilTheNextClick) {
