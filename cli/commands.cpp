@@ -69,7 +69,8 @@ bool quote(const Invocation& run, BatchSession& session, QTextStream& out) {
         session.prompts().message(QStringLiteral("没有可写出报价单的房间"));
         return false;
     }
-    const QString file = session.reports().writePdf(ReportMode::Statistics, absolute(run.out));
+    const QString file = session.reports().writePdf(ReportMode::Statistics, absolute(run.out),
+                                                    noProgress(), run.cuttingList);
     if (!file.isEmpty()) {
         out << file << u'\n';
     }

@@ -19,7 +19,7 @@ struct Syntax {
 
 constexpr Syntax Commands[] = {
     {"customers", 0, false, false, false, false, "customers"},
-    {"quote", 1, true, false, false, true, "quote ID --pdf FILE"},
+    {"quote", 1, true, false, false, true, "quote ID --pdf FILE [--cutting]"},
     {"pages", 1, true, true, true, false, "pages ID --mode 1|2|3 --out DIR"},
     {"statistics", 1, true, true, false, false, "statistics ID --out FILE"},
     {"cutting", 1, true, false, false, false, "cutting ID [--out FILE.tsv]"},
@@ -37,6 +37,7 @@ const QString ModeOption = QStringLiteral("mode");
 const QString PdfOption = QStringLiteral("pdf");
 const QString ReplaceOption = QStringLiteral("replace");
 const QString RoomOption = QStringLiteral("room");
+const QString CuttingOption = QStringLiteral("cutting");
 
 void describe(QCommandLineParser& parser) {
     QStringList lines{
@@ -44,7 +45,7 @@ void describe(QCommandLineParser& parser) {
         QString(), QStringLiteral("命令：")};
     const char* const explanations[] = {
         "列出本公司的客户（制表符分隔：编号、项目编号、姓名、电话、小区、设计日期、金额）",
-        "写出客户的报价单（统计表）为 A4 PDF 文件",
+        "写出客户的报价单（统计表）为 A4 PDF 文件，--cutting 时附下料单",
         "写出客户的网页（1 当前房间，2 设计图，3 统计表）及图片到文件夹",
         "写出客户的统计表文件",
         "写出客户的下料单（制表符分隔），无 --out 时写到标准输出",
@@ -70,12 +71,17 @@ void describe(QCommandLineParser& parser) {
          {PdfOption, QStringLiteral("报价单 PDF 文件"), QStringLiteral("FILE")},
          {ReplaceOption, QStringLiteral("备份：替换文件夹中已有的备份")},
          {RoomOption, QStringLiteral("DXF 图纸、3D模型与3D效果图：第几个房间（从 1 起）"),
-          QStringLiteral("N")}});
+          QStringLiteral("N")},
+         {CuttingOption, QStringLiteral("报价单：附下料单")}});
 }
 
 // The commands that write one room or all take "--room N", as their usage says.
 bool takesRoom(const Syntax& syntax) {
     return std::strstr(syntax.usage, "[--room N]") != nullptr;
+}
+
+bool takesCutting(const Syntax& syntax) {
+    return std::strstr(syntax.usage, "[--cutting]") != nullptr;
 }
 
 const Syntax* syntaxOf(const QString& name) {
@@ -113,6 +119,10 @@ QString checked(const Syntax& syntax, const QCommandLineParser& parser, Invocati
         if (!number || run.room < 1 || !takesRoom(syntax)) {
             return usage;
         }
+    }
+    run.cuttingList = parser.isSet(CuttingOption);
+    if (run.cuttingList && !takesCutting(syntax)) {
+        return usage;
     }
     if (syntax.needsMode) {
         run.mode = parser.value(ModeOption).toInt(&number);

@@ -8,13 +8,14 @@
 // One command line parsed: the subcommand with its arguments and options.
 struct Invocation {
     QString command;
-    QStringList arguments; // the subcommand's own positional arguments
-    QString home;          // --home; empty: the folder the program resolves itself
-    QString out;           // --out, or --pdf of "quote"
-    int mode = 0;          // --mode of "pages"
-    int room = 0;          // --room: the room's number from 1; 0 for every room ("dxf") or the
-                           // room shown after opening (one-room commands)
-    bool replace = false;  // --replace of "backup": an earlier backup in the folder is replaced
+    QStringList arguments;    // the subcommand's own positional arguments
+    QString home;             // --home; empty: the folder the program resolves itself
+    QString out;              // --out, or --pdf of "quote"
+    int mode = 0;             // --mode of "pages"
+    int room = 0;             // --room: the room's number from 1; 0 for every room ("dxf") or the
+                              // room shown after opening (one-room commands)
+    bool cuttingList = false; // --cutting of "quote": the cutting list follows the quotation
+    bool replace = false;     // --replace of "backup": an earlier backup in the folder is replaced
     bool help = false;
 };
 

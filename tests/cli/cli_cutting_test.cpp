@@ -4,6 +4,7 @@
 #include "core/troom_obj.h"
 #include "quote/setup_keys.h"
 #include "store/cutting_stock_table.h"
+#include "support/pdf_text.h"
 
 #include <QFile>
 
@@ -54,4 +55,21 @@ TEST_F(CliTest, CuttingWritesTheCuttingListOfTheStripRooms) {
     QFile tsv(file);
     ASSERT_TRUE(tsv.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(tsv.readAll()), planned.out);
+
+    // "quote --cutting" follows the quotation with the same plan; only "quote" takes it.
+    for (const bool withCutting : {false, true}) {
+        const QString pdf =
+            home.file(withCutting ? QStringLiteral("附.pdf") : QStringLiteral("无.pdf"));
+        QStringList arguments{QStringLiteral("quote"), idText, QStringLiteral("--pdf"), pdf};
+        if (withCutting) {
+            arguments << QStringLiteral("--cutting");
+        }
+        const CliResult quoted = run(arguments);
+        ASSERT_EQ(quoted.exitCode, 0) << quoted.errorLines.join(u'\n').toStdString();
+        const QString text = pdfText(pdf);
+        ASSERT_TRUE(text.contains(QStringLiteral("总计"))) << withCutting;
+        EXPECT_EQ(text.contains(QStringLiteral("下料单")), withCutting);
+        EXPECT_EQ(text.contains(QStringLiteral("首次适应递减")), withCutting);
+    }
+    EXPECT_NE(run({QStringLiteral("cutting"), idText, QStringLiteral("--cutting")}).exitCode, 0);
 }

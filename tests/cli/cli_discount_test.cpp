@@ -1,9 +1,9 @@
 #include "cli_fixture.h"
 
 #include "platform/gbk.h"
+#include "support/pdf_text.h"
 
 #include <QDir>
-#include <QProcess>
 
 #include <cmath>
 
@@ -18,13 +18,6 @@ double grandTotalOf(const QString& statisticsText) {
         }
     }
     return -1;
-}
-
-QString pdfText(const QString& pdf) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    EXPECT_TRUE(pdftotext.waitForFinished(30000));
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 } // namespace
