@@ -99,8 +99,9 @@ bool OpenProject::save(SaveMode mode) {
     const bool newNumber = !stored;
     bool conflict = false;
     try {
-        // The rooms are only read from here until the previews are taken; left untaken
-        // (a conflict or an error), they are waited for on leaving this block.
+        // The rooms are only read, and the window is not touched, from here until the
+        // previews are taken; left untaken (a conflict or an error), they are waited for
+        // on leaving this block.
         RoomPictures::Pending previews =
             pictures_.startJpegs(previewed, picture::DefaultJpegQuality);
         Transaction transaction(store_.database());
@@ -121,13 +122,17 @@ bool OpenProject::save(SaveMode mode) {
                     write.row.id = store_.insertRoom(write.row);
                 }
                 room_ceilings::store(store_.database(), write.row.id, write.ceilingHeight);
-                progress.step();
             }
             const std::vector<RoomJpeg> drawn = previews.take();
             for (std::size_t i = 0; i < drawn.size(); ++i) {
                 RoomWrite& write = rooms[previewOf[i]];
                 write.row.pic = drawn[i].value_or(QByteArray());
                 store_.setRoomPicture(write.row.id, write.row.pic);
+            }
+            // The bar moves only now: redrawing it may paint the window, which reads
+            // the rooms the pictures were drawn from.
+            for (std::size_t i = 0; i < rooms.size(); ++i) {
+                progress.step();
             }
             cutting_stock_table::write(store_.database(), row.id, cuttingStock);
             row.revision = store_.revisionOf(row.id).value_or(0);
