@@ -7,6 +7,10 @@
 
 namespace cutting_text {
 
+QString noStrips() {
+    return QStringLiteral("参加统计的房间中没有条形扣板");
+}
+
 QString method(CutMethod method) {
     return method == CutMethod::Exact ? QStringLiteral("精确求解") : QStringLiteral("首次适应递减");
 }
@@ -58,6 +62,9 @@ QString line(const QStringList& fields) {
 } // namespace
 
 QString cuttingSheetText(const CuttingSheet& sheet) {
+    if (sheet.sections.empty()) {
+        return cutting_text::noStrips() + u'\n';
+    }
     QString text;
     for (const CuttingSection& section : sheet.sections) {
         if (!text.isEmpty()) {

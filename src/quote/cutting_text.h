@@ -11,6 +11,8 @@ struct CuttingSheet;
 // and the tab-separated file.
 namespace cutting_text {
 
+// Said in place of the sheet when no room in the statistics has strips.
+QString noStrips();
 QString method(CutMethod method);
 // A piece in mm; a part of a joined run says which part, as "2000(接2/3)".
 QString piece(const CutPiece& piece);

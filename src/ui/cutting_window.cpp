@@ -48,7 +48,7 @@ CuttingWindow::CuttingWindow(OpenProject& project, int sawMm, QWidget* parent)
     auto* content = new QWidget(scroll);
     auto* sections = new QVBoxLayout(content);
     if (sheet_.sections.empty()) {
-        sections->addWidget(new QLabel(QStringLiteral("参加统计的房间中没有条形扣板"), content));
+        sections->addWidget(new QLabel(cutting_text::noStrips(), content));
     }
     widgets_.resize(sheet_.sections.size());
     for (std::size_t i = 0; i < sheet_.sections.size(); ++i) {

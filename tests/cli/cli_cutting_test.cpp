@@ -72,4 +72,9 @@ TEST_F(CliTest, CuttingWritesTheCuttingListOfTheStripRooms) {
         EXPECT_EQ(text.contains(QStringLiteral("首次适应递减")), withCutting);
     }
     EXPECT_NE(run({QStringLiteral("cutting"), idText, QStringLiteral("--cutting")}).exitCode, 0);
+
+    // A customer without strips is told so, not given an empty output.
+    const qint32 squares = addDesignedCustomer(QStringLiteral("孙七"), {QStringLiteral("客厅")});
+    EXPECT_EQ(run({QStringLiteral("cutting"), QString::number(squares)}).out,
+              QStringLiteral("参加统计的房间中没有条形扣板\n"));
 }
