@@ -42,6 +42,16 @@ QSpinBox* spin(QWidget* parent, int minimum, int maximum, int step = 1) {
     return box;
 }
 
+// A row of the program page: caption, then the field named `name`, then space.
+void addSpinRow(QVBoxLayout* layout, const QString& caption, const QString& name, QSpinBox* field) {
+    field->setObjectName(name);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(caption));
+    row->addWidget(field);
+    row->addStretch();
+    layout->addLayout(row);
+}
+
 // One row of the accessory grid: caption, field, unit, starting at `column`.
 void addField(QGridLayout* grid, int row, int column, const QString& caption, QWidget* field,
               const QString& unit) {
@@ -157,35 +167,16 @@ QWidget* Tsetupfm::buildBasicTab() {
 QWidget* Tsetupfm::buildProgramTab() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    auto* historyRow = new QHBoxLayout;
     history_ =
         spin(page, setup_limits::historyMin, setup_limits::historyMax, setup_limits::historyStep);
-    history_->setObjectName(QStringLiteral("history"));
-    historyRow->addWidget(new QLabel(QStringLiteral("历史记录缓冲(5-50)")));
-    historyRow->addWidget(history_);
-    historyRow->addStretch();
-    layout->addLayout(historyRow);
-    auto* autosaveRow = new QHBoxLayout;
+    addSpinRow(layout, QStringLiteral("历史记录缓冲(5-50)"), QStringLiteral("history"), history_);
     autosave_ = spin(page, 0, setup_limits::autosaveMax);
-    autosave_->setObjectName(QStringLiteral("autosave"));
-    autosaveRow->addWidget(new QLabel(QStringLiteral("自动保存间隔(分钟)")));
-    autosaveRow->addWidget(autosave_);
-    autosaveRow->addStretch();
-    layout->addLayout(autosaveRow);
-    auto* ceilingRow = new QHBoxLayout;
+    addSpinRow(layout, QStringLiteral("自动保存间隔(分钟)"), QStringLiteral("autosave"), autosave_);
     ceilingHeight_ = spin(page, setup_limits::ceilingHeightMin, setup_limits::ceilingHeightMax);
-    ceilingHeight_->setObjectName(QStringLiteral("ceilingHeight"));
-    ceilingRow->addWidget(new QLabel(QStringLiteral("吊顶高度(cm)")));
-    ceilingRow->addWidget(ceilingHeight_);
-    ceilingRow->addStretch();
-    layout->addLayout(ceilingRow);
-    auto* sawKerfRow = new QHBoxLayout;
+    addSpinRow(layout, QStringLiteral("吊顶高度(cm)"), QStringLiteral("ceilingHeight"),
+               ceilingHeight_);
     sawKerf_ = spin(page, 0, setup_limits::sawKerfMax);
-    sawKerf_->setObjectName(QStringLiteral("sawKerf"));
-    sawKerfRow->addWidget(new QLabel(QStringLiteral("锯口(mm)")));
-    sawKerfRow->addWidget(sawKerf_);
-    sawKerfRow->addStretch();
-    layout->addLayout(sawKerfRow);
+    addSpinRow(layout, QStringLiteral("锯口(mm)"), QStringLiteral("sawKerf"), sawKerf_);
 
     auto* display = new QGroupBox(QStringLiteral("产品显示"), page);
     auto* displayLayout = new QVBoxLayout(display);
